@@ -1,0 +1,7 @@
+#include "artgen/artgen.h"
+
+namespace artgen {
+
+void DrawMenuArt(const std::string&) {}
+
+}  // namespace artgen
