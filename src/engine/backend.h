@@ -47,4 +47,9 @@ public:
     virtual void SetClipboardText(const std::string& utf8) = 0;
     virtual std::string GetClipboardText() = 0;
     virtual bool OpenURL(const std::string& url) = 0;
+    // Shows an error message box, where the platform has one.
+    virtual void ShowErrorBox(const std::string& caption, const std::string& text) {
+        (void)caption;
+        (void)text;
+    }
 };

@@ -112,6 +112,9 @@ public:
     void System_Shutdown();
     bool System_Start();  // runs the frame loop until quit
     std::string System_GetErrorMessage() const;
+    // Reports a fatal error to the player: always as "caption: text" on
+    // stderr, and in a message box where the backend can show one.
+    void System_ShowErrorBox(const std::string& caption, const std::string& text);
     void System_SetStateBool(hgeBoolState state, bool value);
     void System_SetStateFunc(hgeFuncState state, hgeCallback func);
     void System_SetStateInt(hgeIntState state, int value);

@@ -1,0 +1,165 @@
+// Textures: a CPU copy of every texture's pixels, mirrored into an SDL
+// texture that the renderer draws from.
+#include "engine/engine_impl.h"
+
+#include <SDL_image.h>
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+// Anything bigger is a mistake, not a texture.
+constexpr int kMaxTextureSide = 16384;
+
+}  // namespace
+
+bool EngineImpl::CreateSdlTexture(TextureEntry& entry) {
+    SDL_Renderer* renderer = Renderer();
+    if (renderer == nullptr || entry.sdl != nullptr) {
+        return true;
+    }
+    entry.sdl = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
+                                  entry.width, entry.height);
+    if (entry.sdl == nullptr) {
+        return false;
+    }
+    SDL_SetTextureBlendMode(entry.sdl, SDL_BLENDMODE_BLEND);
+    entry.dirty = true;
+    UploadPixels(entry);
+    return true;
+}
+
+void EngineImpl::UploadPixels(TextureEntry& entry) {
+    if (entry.sdl == nullptr || !entry.dirty) {
+        return;
+    }
+    SDL_UpdateTexture(entry.sdl, nullptr, entry.pixels.data(), entry.width * 4);
+    entry.dirty = false;
+}
+
+SDL_Texture* EngineImpl::SdlTexture(HTEXTURE tex) {
+    TextureEntry* entry = textures.Find(tex);
+    if (entry == nullptr) {
+        return nullptr;
+    }
+    if (entry->sdl == nullptr && !CreateSdlTexture(*entry)) {
+        return nullptr;
+    }
+    UploadPixels(*entry);
+    return entry->sdl;
+}
+
+void EngineImpl::DestroySdlTextures() {
+    for (TextureEntry& entry : textures.entries) {
+        if (entry.sdl != nullptr) {
+            SDL_DestroyTexture(entry.sdl);
+            entry.sdl = nullptr;
+        }
+    }
+}
+
+HTEXTURE HGE::Texture_Create(int width, int height) {
+    if (width <= 0 || height <= 0 || width > kMaxTextureSide || height > kMaxTextureSide) {
+        return 0;
+    }
+    EngineImpl& e = *impl_;
+    TextureEntry entry;
+    entry.inUse = true;
+    entry.width = width;
+    entry.height = height;
+    entry.pixels.assign(static_cast<std::size_t>(width) * height, 0);
+    if (!e.CreateSdlTexture(entry)) {
+        return 0;
+    }
+    e.textures.entries.push_back(std::move(entry));
+    return static_cast<HTEXTURE>(e.textures.entries.size());
+}
+
+HTEXTURE HGE::Texture_Load(const std::string& filename) {
+    std::vector<std::uint8_t> data;
+    if (!Resource_Load(filename, data)) {
+        std::fprintf(stderr, "%s: cannot read the texture file\n", filename.c_str());
+        return 0;
+    }
+    SDL_Surface* loaded =
+        IMG_Load_RW(SDL_RWFromConstMem(data.data(), static_cast<int>(data.size())), 1);
+    if (loaded == nullptr) {
+        std::fprintf(stderr, "%s: cannot decode the image: %s\n", filename.c_str(), IMG_GetError());
+        return 0;
+    }
+    SDL_Surface* argb = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_ARGB8888, 0);
+    SDL_FreeSurface(loaded);
+    if (argb == nullptr) {
+        std::fprintf(stderr, "%s: cannot convert the image: %s\n", filename.c_str(),
+                     SDL_GetError());
+        return 0;
+    }
+    const HTEXTURE tex = Texture_Create(argb->w, argb->h);
+    if (tex == 0) {
+        std::fprintf(stderr, "%s: cannot create a %dx%d texture\n", filename.c_str(), argb->w,
+                     argb->h);
+        SDL_FreeSurface(argb);
+        return 0;
+    }
+    TextureEntry& entry = *impl_->textures.Find(tex);
+    SDL_LockSurface(argb);
+    for (int y = 0; y < argb->h; ++y) {
+        std::memcpy(&entry.pixels[static_cast<std::size_t>(y) * entry.width],
+                    static_cast<const std::uint8_t*>(argb->pixels) + y * argb->pitch,
+                    static_cast<std::size_t>(entry.width) * 4);
+    }
+    SDL_UnlockSurface(argb);
+    SDL_FreeSurface(argb);
+    entry.dirty = true;
+    impl_->UploadPixels(entry);
+    return tex;
+}
+
+void HGE::Texture_Free(HTEXTURE tex) {
+    TextureEntry* entry = impl_->textures.Find(tex);
+    if (entry == nullptr) {
+        return;
+    }
+    if (entry->sdl != nullptr) {
+        SDL_DestroyTexture(entry->sdl);
+    }
+    *entry = TextureEntry();
+}
+
+int HGE::Texture_GetWidth(HTEXTURE tex, bool original) const {
+    (void)original;
+    const TextureEntry* entry = impl_->textures.Find(tex);
+    return entry ? entry->width : 0;
+}
+
+int HGE::Texture_GetHeight(HTEXTURE tex, bool original) const {
+    (void)original;
+    const TextureEntry* entry = impl_->textures.Find(tex);
+    return entry ? entry->height : 0;
+}
+
+DWORD* HGE::Texture_Lock(HTEXTURE tex, bool readOnly, int left, int top, int width, int height) {
+    (void)width;
+    (void)height;
+    TextureEntry* entry = impl_->textures.Find(tex);
+    if (entry == nullptr || left < 0 || top < 0 || left >= entry->width || top >= entry->height) {
+        return nullptr;
+    }
+    entry->locked = true;
+    entry->lockedForWriting = entry->lockedForWriting || !readOnly;
+    return &entry->pixels[static_cast<std::size_t>(top) * entry->width + left];
+}
+
+void HGE::Texture_Unlock(HTEXTURE tex) {
+    TextureEntry* entry = impl_->textures.Find(tex);
+    if (entry == nullptr || !entry->locked) {
+        return;
+    }
+    if (entry->lockedForWriting) {
+        entry->dirty = true;
+        impl_->UploadPixels(*entry);
+    }
+    entry->locked = false;
+    entry->lockedForWriting = false;
+}

@@ -1,0 +1,34 @@
+// Every texture the engine hands out, by handle. Each keeps a CPU copy of its
+// pixels (0xAARRGGBB) so it can be locked and written; the SDL texture is
+// made from that copy once a renderer exists.
+#pragma once
+
+#include "engine/hge.h"
+
+#include <SDL.h>
+
+#include <vector>
+
+struct TextureEntry {
+    bool inUse = false;
+    int width = 0, height = 0;
+    std::vector<DWORD> pixels;
+    SDL_Texture* sdl = nullptr;
+    bool locked = false;
+    bool lockedForWriting = false;
+    bool dirty = false;  // pixels changed since the last upload
+};
+
+struct TextureTable {
+    std::vector<TextureEntry> entries;  // handle h is entries[h - 1]
+
+    TextureEntry* Find(HTEXTURE tex) {
+        if (tex == 0 || tex > entries.size() || !entries[tex - 1].inUse) {
+            return nullptr;
+        }
+        return &entries[tex - 1];
+    }
+    const TextureEntry* Find(HTEXTURE tex) const {
+        return const_cast<TextureTable*>(this)->Find(tex);
+    }
+};

@@ -1,0 +1,42 @@
+// The backend of the real game: an SDL window with a renderer, keyboard and
+// mouse input, the system clipboard and a real-time frame clock.
+#pragma once
+
+#include "engine/backend.h"
+
+class WindowBackend : public Backend {
+public:
+    WindowBackend() = default;
+    ~WindowBackend() override;
+    WindowBackend(const WindowBackend&) = delete;
+    WindowBackend& operator=(const WindowBackend&) = delete;
+
+    bool Open(const BackendConfig& config, std::string& error) override;
+    void Close() override;
+    SDL_Renderer* Renderer() override { return renderer_; }
+
+    void PumpEvents(HGE& engine) override;
+    float NextFrameDelta() override;
+    void Present() override;
+
+    std::uint64_t ClockMillis() override;
+    void SetClipboardText(const std::string& utf8) override;
+    std::string GetClipboardText() override;
+    bool OpenURL(const std::string& url) override;
+    void ShowErrorBox(const std::string& caption, const std::string& text) override;
+
+private:
+    SDL_Window* window_ = nullptr;
+    SDL_Renderer* renderer_ = nullptr;
+    bool videoStarted_ = false;
+
+    // Frame pacing. With a fixed rate, or without working vsync, the loop
+    // sleeps to a deadline every sleepPeriod_ seconds.
+    double sleepPeriod_ = 0;
+    double refreshPeriod_ = 1.0 / 60;
+    bool vsync_ = false;
+    int fastFrames_ = 0;  // vsync frames that came far too soon
+    bool firstFrame_ = true;
+    Uint64 lastFrame_ = 0;
+    Uint64 deadline_ = 0;
+};
