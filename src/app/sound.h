@@ -25,6 +25,7 @@ enum SoundId {
 struct SoundSlot {
     std::shared_ptr<AudioStream> stream;  // empty when the file failed to open
     bool playing = false;
+    float volume = 1.0f;  // the last volume set, kept for an empty slot too
 };
 
 struct Sounds {
