@@ -1,5 +1,6 @@
 #include "artgen/button.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace artgen {
@@ -131,7 +132,7 @@ void DrawButtonFrame(cairo_t* cr, double x, double y, double w, double h, const 
     text.fill = c.ink;
     if (!c.darkInk) {
         text.outline = Darker(c.rim, 0.2);
-        text.outlineWidth = 2;
+        text.outlineWidth = std::max(1.0, style.labelSize * 0.07);
     }
     double iconW = style.icon ? style.labelSize * 1.2 : 0;
     double labelW = label.empty() ? 0 : TextWidth(cr, label, text);

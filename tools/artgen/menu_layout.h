@@ -41,10 +41,10 @@ constexpr int kPanelX = 110, kPanelY = 80, kPanelW = 580, kPanelH = 440;
 constexpr int kFirstRowY = kPanelY + 72, kRowStep = 58, kRowH = 48;
 constexpr int kRowX = kPanelX + 20, kRowW = kPanelW - 40;
 constexpr int kFontSize = 16;
-constexpr int kNameWellX = kRowX + 58, kNameWellW = 232;
+constexpr int kNameWellX = kRowX + 58, kNameWellW = 212;
 constexpr int kNameX = kNameWellX + 12;                       // font_posx
 constexpr int kNameY = kFirstRowY + (kRowH - kFontSize) / 2;  // font_posy
-constexpr int kSmallButtonW = 120, kSmallButtonH = 44;
+constexpr int kSmallButtonW = 130, kSmallButtonH = 44;
 constexpr int kNewX = kNameWellX + kNameWellW + 6;
 constexpr int kReadX = kNewX + kSmallButtonW + 2;
 constexpr int kSmallButtonDy = (kRowH - kSmallButtonH) / 2;
@@ -58,7 +58,7 @@ namespace top {
 constexpr int kPanelX = 160, kPanelY = 62, kPanelW = 480, kPanelH = 476;
 constexpr int kFontSize = 16;
 constexpr int kHeaderY = kPanelY + 62;
-constexpr int kFirstLineY = kPanelY + 96, kLineStep = 28, kLineH = 26;
+constexpr int kFirstLineY = kPanelY + 96, kLineStep = 30, kLineH = 27;
 constexpr int kNameX = kPanelX + 70;                            // font_posx1
 constexpr int kScoreFieldW = 10 * kFontSize / 2;                // "%10d" at half-size advances
 constexpr int kScoreX = kPanelX + kPanelW - 36 - kScoreFieldW;  // font_posx2
