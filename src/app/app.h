@@ -1,0 +1,28 @@
+// Everything the running game holds, in one plain struct: the configuration,
+// the top-level state, every screen's state and the sounds. The shell's
+// callbacks work on one App; a test can build a fresh one.
+#pragma once
+
+#include "app/config.h"
+#include "app/sound.h"
+#include "screens/logo.h"
+#include "screens/start_menu.h"
+
+#include <string>
+
+class HGE;
+
+enum class AppState : int { Logo = 0, Menu = 1, Game = 2 };
+
+struct App {
+    HGE* hge = nullptr;  // the engine reference of the running game; null outside RunGame
+    Config config;
+    AppState appState = AppState::Logo;
+    float logoTime = 0.0f;  // seconds of frame deltas summed while the logo shows
+    // Where the save files go; empty means the game folder's default place.
+    std::string saveDir;
+
+    LogoScreen logo;
+    StartMenu startMenu;
+    Sounds sounds;
+};
