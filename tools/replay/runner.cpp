@@ -1,0 +1,110 @@
+#include "runner.h"
+
+#include "app/app.h"
+#include "app/run_game.h"
+#include "commands.h"
+#include "engine/hge.h"
+#include "engine/offscreen/offscreen_backend.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <system_error>
+#include <vector>
+
+namespace {
+
+// A save folder that exists only for this run.
+class TemporaryFolder {
+public:
+    TemporaryFolder() {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "bubblehive-replay-XXXXXX").string();
+        if (mkdtemp(pattern.data()) != nullptr) {
+            path_ = pattern;
+        }
+    }
+    ~TemporaryFolder() {
+        if (!path_.empty()) {
+            std::error_code ignored;
+            std::filesystem::remove_all(path_, ignored);
+        }
+    }
+    TemporaryFolder(const TemporaryFolder&) = delete;
+    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
+
+    const std::string& Path() const { return path_; }
+
+private:
+    std::string path_;
+};
+
+}  // namespace
+
+int RunReplay(const ReplayScript& script, const ReplayOptions& options) {
+    // The commands of each frame, in the order written.
+    std::map<int, std::vector<const ReplayCommand*>> byFrame;
+    for (const ReplayCommand& command : script.commands) {
+        byFrame[command.frame].push_back(&command);
+    }
+    const int lastFrame = std::max(1, options.frames.value_or(script.LastFrame()));
+
+    std::optional<TemporaryFolder> temporary;
+    std::string saveDir = options.saveDir;
+    if (saveDir.empty()) {
+        temporary.emplace();
+        if (temporary->Path().empty()) {
+            std::fprintf(stderr, "bubblehive-replay: cannot make a temporary save folder\n");
+            return 1;
+        }
+        saveDir = temporary->Path();
+    }
+
+    auto app = std::make_unique<App>();
+    auto backend = std::make_unique<OffscreenBackend>();
+    OffscreenBackend& offscreen = *backend;
+    if (options.fps) {
+        offscreen.SetFps(*options.fps);
+    }
+    // The engine reference lives in the context only while the game runs.
+    HGE* hge = hgeCreate(HGE_VERSION);
+    ReplayContext context{*app, *hge, offscreen};
+    int framesRun = 0;
+
+    const auto runAt = [&](int frame, CommandTime time) {
+        context.frame = frame;
+        auto found = byFrame.find(frame);
+        if (found == byFrame.end()) {
+            return;
+        }
+        for (const ReplayCommand* command : found->second) {
+            if (command->spec->time == time) {
+                command->spec->run(*command, context);
+            }
+        }
+    };
+    offscreen.SetBeforeFrame([&](HGE&, int frame) { runAt(frame, CommandTime::BeforeFrame); });
+    offscreen.SetAfterFrame([&](int frame) {
+        framesRun = frame;
+        runAt(frame, CommandTime::AfterFrame);
+        return frame < lastFrame;
+    });
+
+    LaunchOptions launch;
+    launch.backend = std::move(backend);
+    launch.gameDir = options.gameDir;
+    launch.saveDir = saveDir;
+    launch.fps = options.fps;
+    RunGame(*app, std::move(launch));
+    app.reset();
+    hge->Release();
+
+    if (framesRun == 0) {
+        std::fprintf(stderr, "bubblehive-replay: the game did not start\n");
+        return 1;
+    }
+    return context.failed ? 1 : 0;
+}
