@@ -147,4 +147,16 @@ TEST_F(EngineResourceTest, TextureLoadDecodesFromPackOrFolder) {
     hge->System_Shutdown();
 }
 
+TEST_F(EngineResourceTest, IconThatCannotBeLoadedIsReportedAndTheEngineStarts) {
+    hge->System_SetStateString(HGE_ICON, "tex/no_icon.png");
+    hge->System_SetStateInt(HGE_SCREENWIDTH, 4);
+    hge->System_SetStateInt(HGE_SCREENHEIGHT, 4);
+    hge->System_SetBackend(std::make_unique<OffscreenBackend>());
+    testing::internal::CaptureStderr();
+    EXPECT_TRUE(hge->System_Initiate());
+    const std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_NE(err.find("tex/no_icon.png"), std::string::npos) << err;
+    hge->System_Shutdown();
+}
+
 }  // namespace

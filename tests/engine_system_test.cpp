@@ -2,6 +2,7 @@
 // error when the backend cannot open.
 #include "engine/hge.h"
 #include "engine/offscreen/offscreen_backend.h"
+#include "engine/sprite.h"
 
 #include <gtest/gtest.h>
 
@@ -22,6 +23,24 @@ TEST(EngineSystemTest, OneObjectForEveryReferenceAndAFreshOneAfterTheLast) {
     EXPECT_EQ(fresh->System_GetStateInt(HGE_FPS), 0);
     EXPECT_EQ(fresh->System_GetStateInt(HGE_SCREENWIDTH), 800);
     EXPECT_EQ(fresh->System_GetBackend(), nullptr);
+    fresh->Release();
+}
+
+TEST(EngineSystemTest, EverySpriteCopyHoldsItsOwnReference) {
+    HGE* hge = hgeCreate(HGE_VERSION);
+    hge->System_SetStateInt(HGE_FPS, 45);
+    auto sprite = std::make_unique<hgeSprite>(0, 0, 0, 4, 4);
+    auto copy = std::make_unique<hgeSprite>(*sprite);
+    hge->Release();
+    sprite.reset();
+
+    HGE* again = hgeCreate(HGE_VERSION);
+    EXPECT_EQ(again->System_GetStateInt(HGE_FPS), 45) << "the copy keeps the engine alive";
+    again->Release();
+    copy.reset();
+
+    HGE* fresh = hgeCreate(HGE_VERSION);
+    EXPECT_EQ(fresh->System_GetStateInt(HGE_FPS), 0) << "the last reference destroyed it";
     fresh->Release();
 }
 

@@ -85,6 +85,15 @@ TEST_F(SpriteTest, OneCornerColourTintsThatCorner) {
     EXPECT_LT(red(15, 15), 0x20u);
 }
 
+TEST_F(SpriteTest, RectanglePastTheTextureEdgeStillDraws) {
+    // The part past the edge repeats the edge pixels rather than vanishing.
+    hgeSprite sprite(SolidTexture(4, 4, kRed), 2, 2, 6, 5);
+    BeginFrame();
+    sprite.Render(1, 1);
+    hge->Gfx_EndScene();
+    ExpectCovered(1, 1, 7, 6, kRed);
+}
+
 TEST_F(SpriteTest, UntexturedSpriteIsAPlainQuad) {
     hgeSprite sprite(0, 0, 0, 3, 2);
     sprite.SetColor(kBlue);
@@ -149,7 +158,7 @@ TEST_F(SpriteTest, ClippingLimitsDrawingUntilSwitchedOff) {
     ExpectCovered(2, 2, 10, 10, kRed);
 }
 
-TEST_F(SpriteTest, CopiesAreIndependentAndKeepTheEngineAlive) {
+TEST_F(SpriteTest, CopiesAreIndependent) {
     auto original = std::make_unique<hgeSprite>(SolidTexture(2, 2, kRed), 0, 0, 2, 2);
     hgeSprite copy(*original);
     original->SetColor(kBlue);

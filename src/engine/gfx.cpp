@@ -10,6 +10,13 @@ SDL_Color ToSdlColor(DWORD argb) {
                      static_cast<Uint8>(argb), static_cast<Uint8>(argb >> 24)};
 }
 
+// Texture coordinates past the texture's edge draw nothing in SDL's software
+// renderer and repeat the edge elsewhere; keeping them on the texture gives
+// the same picture in every backend.
+float OnTexture(float t) {
+    return t < 0 ? 0 : (t > 1 ? 1 : t);
+}
+
 SDL_BlendMode ToSdlBlend(int blend) {
     return (blend & BLEND_ALPHAADD) ? SDL_BLENDMODE_ADD : SDL_BLENDMODE_BLEND;
 }
@@ -67,7 +74,7 @@ void HGE::Gfx_RenderQuad(const hgeQuad* quad) {
         const hgeVertex& v = quad->v[i];
         vertices[i].position = SDL_FPoint{v.x, v.y};
         vertices[i].color = ToSdlColor(v.col);
-        vertices[i].tex_coord = SDL_FPoint{v.tx, v.ty};
+        vertices[i].tex_coord = SDL_FPoint{OnTexture(v.tx), OnTexture(v.ty)};
     }
     static const int kIndices[6] = {0, 1, 2, 0, 2, 3};
     const SDL_BlendMode blend = ToSdlBlend(quad->blend);
