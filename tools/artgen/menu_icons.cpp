@@ -111,12 +111,11 @@ void DrawSymbol(cairo_t* cr, Symbol symbol, double cx, double cy, double size, c
             Stroke(cr, line * 1.2);
             break;
         case Symbol::Question: {
-            cairo_arc(cr, 0, 0, s * 0.95, 0, 2 * M_PI);
-            cairo_fill(cr);
+            cairo_arc(cr, 0, 0, s * 0.88, 0, 2 * M_PI);
+            Stroke(cr, line * 0.8);
             TextStyle q;
-            q.size = size * 0.8;
-            q.fill = Hex(0xFFF6DC);
-            // The question mark is cut out of the disc in a light colour.
+            q.size = size * 0.78;
+            q.fill = ink;
             DrawTextCentred(cr, "?", 0, s * 0.02, q);
             break;
         }

@@ -82,10 +82,10 @@ constexpr int kButtonY = kPanelY + kPanelH - kButtonH - 20;
 // In-game menu: a smaller panel inside the settings panel's outline, so the
 // settings screen covers it when it opens from the menu.
 namespace gamemenu {
-constexpr int kPanelX = 250, kPanelY = 155, kPanelW = 300, kPanelH = 290;
+constexpr int kPanelX = 250, kPanelY = 170, kPanelW = 300, kPanelH = 280;
 constexpr int kButtonW = 230, kButtonH = 50;
 constexpr int kButtonX = (kScreenW - kButtonW) / 2;
-constexpr int kFirstButtonY = kPanelY + 50, kButtonStep = 56;
+constexpr int kFirstButtonY = kPanelY + 48, kButtonStep = 54;
 // The HUD buttons beside the field.
 constexpr int kHudX = 560, kHudW = 180, kHudH = 44;
 constexpr int kMenuY = 470, kHelpY = 526;
@@ -96,19 +96,23 @@ namespace help {
 constexpr int kPanelX = 40, kPanelY = 30, kPanelW = 720, kPanelH = 545;
 }  // namespace help
 
-// Pass and fail screens: a panel over the playing field (x 20–500).
+// Pass and fail screens: a panel over the playing field (x 35-485, centre
+// 260), leaving the score panel on the right in view.
 namespace result {
-constexpr int kTexW = 440, kTexH = 380;
-constexpr int kX = 40, kY = 110;             // pass_back_posx, pass_back_posy
-constexpr int kPanelDx = 20, kPanelDy = 24;  // panel inside the picture
-constexpr int kPanelW = 400, kPanelH = 330;
-constexpr int kWellX = kPanelDx + 170, kWellW = 200, kWellH = 48;
-constexpr int kScoreWellY = kPanelDy + 92, kLevelWellY = kPanelDy + 156;
-constexpr int kDigitH = 32;  // the height of the number1 digits
-constexpr int kDigitPad = 14;
+constexpr int kTexW = 440, kTexH = 390;
+constexpr int kX = 40, kY = 100;             // pass_back_posx, pass_back_posy
+constexpr int kPanelDx = 20, kPanelDy = 24;  // the panel inside the picture
+constexpr int kPanelW = 400, kPanelH = 340;
+// Wells for the digits, relative to the picture.
+constexpr int kWellX = kPanelDx + 150, kWellW = 236, kWellH = 62;
+constexpr int kScoreWellY = kPanelDy + 70, kLevelWellY = kPanelDy + 146;
+constexpr int kDigitH = 46;          // the number1 digits of the game screen
+constexpr int kDigitX = kWellX + 8;  // scorex, getx
+constexpr int kScoreDigitY = kScoreWellY + (kWellH - kDigitH) / 2;  // scorey
+constexpr int kLevelDigitY = kLevelWellY + (kWellH - kDigitH) / 2;  // gety
 constexpr int kButtonW = 210, kButtonH = 56;
 constexpr int kButtonX = kX + kPanelDx + (kPanelW - kButtonW) / 2;
-constexpr int kButtonY = kY + kPanelDy + kPanelH - kButtonH - 26;
+constexpr int kButtonY = kY + kPanelDy + kPanelH - kButtonH - 24;
 }  // namespace result
 
 }  // namespace artgen::menu_layout
