@@ -176,6 +176,22 @@ void ExerciseSlot(Sounds& sounds, SoundId id) {
     SetMusicVolume(sounds, 0.25f);
 }
 
+// The sounds the generator wrote into the built game folder open and play.
+TEST_F(SoundTest, TheGamesOwnSoundsOpenAndPlay) {
+    fs::path game = BUBBLEHIVE_GAME_DIR;
+    if (!fs::exists(game / "sound" / "startmenu.ogg")) {
+        GTEST_SKIP() << "no generated sounds in " << game;
+    }
+    hge->System_SetStateString(HGE_GAMEDIR, game.string());
+    Load();
+    for (int id = 0; id < SoundCount; ++id) {
+        SoundId slot = SoundId(id);
+        ASSERT_TRUE(sounds.slots[id].stream) << SoundName(slot);
+        PlaySound(sounds, slot, slot == MenuMusic);
+        EXPECT_TRUE(IsSounding(sounds, slot)) << SoundName(slot);
+    }
+}
+
 // A missing menu tune, or one that is not a sound, leaves its slot empty;
 // the menus are silent and everything else works as before.
 TEST_F(SoundTest, AnUnreadableFileLeavesItsSlotEmptyAndHarmless) {
