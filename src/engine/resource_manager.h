@@ -5,11 +5,13 @@
 
 #include "engine/animation.h"
 #include "engine/hge.h"
+#include "engine/resource_script.h"
 #include "engine/sprite.h"
 
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 class hgeResourceManager {
 public:
@@ -27,8 +29,15 @@ public:
     hgeAnimation* GetAnimation(const std::string& name);
 
 private:
+    const ResourceDef* Find(ResourceDef::Kind kind, const std::string& name) const;
+    // Reports on stderr, as "SCRIPT:LINE: message", a problem found while building def.
+    void Complain(const ResourceDef& def, const std::string& message) const;
+    void CheckFits(const ResourceDef& def, HTEXTURE tex) const;
+
     HGE* hge_ = nullptr;
     std::string scriptPath_;
+    std::string scriptName_;  // the name messages use: relative to the game folder when inside it
+    std::vector<ResourceDef> defs_;
     std::map<std::string, HTEXTURE> textures_;
     std::map<std::string, std::unique_ptr<hgeSprite>> sprites_;
     std::map<std::string, std::unique_ptr<hgeAnimation>> animations_;
