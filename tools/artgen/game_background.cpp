@@ -179,7 +179,7 @@ void CounterBox(cairo_t* cr, double y, const char* label, double digitY) {
     const double x = kPanelX + 10, w = kPanelW - 20;
     Box(cr, x, y, w, kBoxH);
     LabelText(cr, label, x + w / 2, y + 17, 15, kHoneyLight);
-    DigitWell(cr, x + 10, digitY - 6, w - 20, kDigitH + 12);
+    DigitWell(cr, kWellX, digitY - kWellAbove, kWellW, kDigitH + 2 * kWellAbove);
 }
 
 void Title(cairo_t* cr) {
@@ -277,7 +277,7 @@ void Leaf(cairo_t* cr, double x0, double y0, double x1, double y1, double width)
 // The animals' garden: a branch with a skep, a leaf for the ladybug and
 // flowers for the butterfly, under a starry sky.
 void Garden(cairo_t* cr) {
-    const double x = kPanelX + 10, y = kGardenY, w = kPanelW - 20, h = kGardenH;
+    const double x = kGardenX, y = kGardenY, w = kGardenW, h = kGardenH;
     Box(cr, x, y, w, h);
     cairo_save(cr);
     RoundedRect(cr, x + 2, y + 2, w - 4, h - 4, 10);

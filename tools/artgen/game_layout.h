@@ -47,6 +47,10 @@ constexpr int kDigitW = 22;  // the HUD digits
 constexpr int kDigitH = 32;
 constexpr int kBigDigitW = 32;  // the digits of the pass and fail screens
 constexpr int kBigDigitH = 46;
+// The dark wells in the SCORE and LEVEL boxes, where the digits are drawn.
+constexpr int kWellX = kPanelX + 20;
+constexpr int kWellW = kPanelW - 40;
+constexpr int kWellAbove = 6;  // the well reaches this far around the digits
 constexpr int kScoreX = 548;
 constexpr int kScoreY = kScoreBoxY + 38;
 constexpr int kLevelX = 548;
@@ -62,6 +66,8 @@ constexpr int kButtonH = 44;
 
 // The garden between the LEVEL box and the buttons, where the animals live,
 // and where each animal's frame is drawn (top-left corners).
+constexpr int kGardenX = kPanelX + 10;
+constexpr int kGardenW = kPanelW - 20;
 constexpr int kGardenY = 278;
 constexpr int kGardenH = 178;
 constexpr int kAnimalX[4] = {612, 700, 718, 578};
