@@ -20,7 +20,7 @@ constexpr int kCols = 4;
 struct BannerLook {
     const char* name;
     const char* text;
-    Rgba top, bottom, rim, ink;
+    Rgba top, bottom, rim, ink, inkRim;
     bool drop;      // falls in from above instead of springing open
     bool sparkles;  // stars burst around the plate
 };
@@ -90,7 +90,7 @@ void Plate(cairo_t* cr, const BannerLook& look, double cx, double cy, double shi
     TextStyle ink;
     ink.size = size;
     ink.fill = look.ink;
-    ink.outline = Darker(look.rim, 0.55);
+    ink.outline = look.inkRim;
     ink.outlineWidth = 2.5;
     DrawTextCentred(cr, look.text, cx, cy + 1, ink);
 }
@@ -160,12 +160,12 @@ void DrawBanner(const std::string& dir, const BannerLook& look) {
 }  // namespace
 
 void DrawBanners(const std::string& dir) {
-    DrawBanner(dir, {"banner_ready", "Ready?", Hex(0xFFE38A), Hex(0xF0A818), Hex(0xB9770E), kCream,
-                     false, false});
+    DrawBanner(dir, {"banner_ready", "Ready?", Hex(0xFFE38A), Hex(0xF0A818), Hex(0xB9770E), kBrown,
+                     Hex(0xFFF3C4), false, false});
     DrawBanner(dir, {"banner_pass", "Level passed!", Hex(0x7FF0DF), Hex(0x1FA593), Hex(0xFFD75A),
-                     Hex(0xFFFFFF), false, true});
+                     Hex(0xFFFFFF), Hex(0x0B4F47), false, true});
     DrawBanner(dir, {"banner_fail", "Level failed", Hex(0xF590A8), Hex(0xB23158), Hex(0x6A2A5A),
-                     kCream, true, false});
+                     kCream, Hex(0x4A1434), true, false});
 }
 
 }  // namespace artgen::game

@@ -258,7 +258,7 @@ void DrawBubble(cairo_t* cr, double cx, double cy, double r, int colour, const B
         double gx = look.glint * 1.3 * r;
         cairo_pattern_t* band = cairo_pattern_create_linear(gx - 0.35 * r, 0, gx + 0.35 * r, 0);
         cairo_pattern_add_color_stop_rgba(band, 0, 1, 1, 1, 0);
-        cairo_pattern_add_color_stop_rgba(band, 0.5, 1, 1, 1, 0.5);
+        cairo_pattern_add_color_stop_rgba(band, 0.5, 1, 1, 1, 0.42);
         cairo_pattern_add_color_stop_rgba(band, 1, 1, 1, 1, 0);
         cairo_set_source(cr, band);
         cairo_paint(cr);

@@ -17,7 +17,7 @@ constexpr double kPivotX = 36;
 constexpr double kPivotY = 86;
 // Aim line frame; its hotspot is the bottom centre.
 constexpr int kAimW = 16;
-constexpr int kAimH = 680;
+constexpr int kAimH = 516;
 
 void Wing(cairo_t* cr, double x, double y, double dir) {
     cairo_save(cr);
