@@ -120,18 +120,19 @@ void DrawSymbol(cairo_t* cr, Symbol symbol, double cx, double cy, double size, c
             break;
         }
         case Symbol::Disk:
-            cairo_move_to(cr, -s * 0.85, -s * 0.85);
-            cairo_line_to(cr, s * 0.55, -s * 0.85);
-            cairo_line_to(cr, s * 0.85, -s * 0.55);
-            cairo_line_to(cr, s * 0.85, s * 0.85);
-            cairo_line_to(cr, -s * 0.85, s * 0.85);
-            cairo_close_path(cr);
-            cairo_new_sub_path(cr);
-            cairo_rectangle(cr, -s * 0.45, -s * 0.85, s * 0.85, s * 0.55);
-            cairo_new_sub_path(cr);
-            cairo_rectangle(cr, -s * 0.55, s * 0.12, s * 1.1, s * 0.6);
-            cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
-            cairo_fill(cr);
+            // An arrow going down into a tray: keep it.
+            cairo_move_to(cr, 0, -s * 0.95);
+            cairo_line_to(cr, 0, s * 0.2);
+            Stroke(cr, line * 1.1);
+            cairo_move_to(cr, -s * 0.5, -s * 0.25);
+            cairo_line_to(cr, 0, s * 0.3);
+            cairo_line_to(cr, s * 0.5, -s * 0.25);
+            Stroke(cr, line * 1.1);
+            cairo_move_to(cr, -s * 0.9, s * 0.2);
+            cairo_line_to(cr, -s * 0.9, s * 0.85);
+            cairo_line_to(cr, s * 0.9, s * 0.85);
+            cairo_line_to(cr, s * 0.9, s * 0.2);
+            Stroke(cr, line);
             break;
         case Symbol::Home:
             cairo_move_to(cr, -s * 0.95, -s * 0.05);

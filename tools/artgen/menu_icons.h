@@ -19,7 +19,7 @@ enum class Symbol {
     Plus,      // new game
     Bars,      // menu
     Question,  // help
-    Disk,      // save
+    Disk,      // save: an arrow into a tray
     Home,      // back to the start menu
     Next,      // next level: a double chevron
     Retry,     // a circular arrow
