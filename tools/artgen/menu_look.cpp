@@ -301,7 +301,7 @@ void Bee(cairo_t* cr, double cx, double cy, double size, double tilt, bool flip)
 
 namespace {
 
-// Draws the text of one letter run into the current group as a mask shape.
+// One character of the title and where its baseline starts.
 struct Letter {
     std::string text;
     double x, y;

@@ -21,11 +21,9 @@ void SliderRow(cairo_t* cr, double centreY, Symbol symbol, const std::string& la
     TextStyle text;
     text.size = 20;
     text.fill = kCream;
-    DrawText(cr, label, layout::kPanelX + 66 + 1, centreY + 7 + 2, [&] {
-        TextStyle s = text;
-        s.fill = Hex(0x000000, 0.4);
-        return s;
-    }());
+    TextStyle shadow = text;
+    shadow.fill = Hex(0x000000, 0.4);
+    DrawText(cr, label, layout::kPanelX + 66 + 1, centreY + 7 + 2, shadow);
     DrawText(cr, label, layout::kPanelX + 66, centreY + 7, text);
 
     // The groove spans the knob's centre from its leftmost to its rightmost place.
