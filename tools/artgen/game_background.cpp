@@ -7,6 +7,7 @@
 #include "artgen/game_paint.h"
 
 #include <cmath>
+#include <utility>
 
 namespace artgen::game {
 
@@ -40,14 +41,22 @@ void Field(cairo_t* cr) {
     RoundedRect(cr, x, y, w, h, kInnerRadius);
     cairo_clip(cr);
     cairo_pattern_t* depth = cairo_pattern_create_linear(0, y, 0, y + h);
-    cairo_pattern_add_color_stop_rgb(depth, 0, 0.05, 0.06, 0.15);
-    cairo_pattern_add_color_stop_rgb(depth, 0.75, 0.09, 0.1, 0.25);
-    cairo_pattern_add_color_stop_rgb(depth, 1, 0.12, 0.12, 0.3);
+    cairo_pattern_add_color_stop_rgb(depth, 0, 0.07, 0.08, 0.2);
+    cairo_pattern_add_color_stop_rgb(depth, 0.75, 0.1, 0.11, 0.27);
+    cairo_pattern_add_color_stop_rgb(depth, 1, 0.13, 0.13, 0.31);
     cairo_set_source(cr, depth);
     cairo_paint(cr);
     cairo_pattern_destroy(depth);
+    // Light falling in from the top of the hive.
+    cairo_pattern_t* light =
+        cairo_pattern_create_radial(x + w / 2, y - 40, 20, x + w / 2, y - 40, 460);
+    cairo_pattern_add_color_stop_rgba(light, 0, 0.45, 0.5, 0.95, 0.22);
+    cairo_pattern_add_color_stop_rgba(light, 1, 0.45, 0.5, 0.95, 0);
+    cairo_set_source(cr, light);
+    cairo_paint(cr);
+    cairo_pattern_destroy(light);
     // Faint comb in the back of the hive, and soft out-of-focus lights.
-    HoneycombLines(cr, x, y, w, h, 18, Rgba{0.55, 0.6, 1, 0.07}, 1.0);
+    HoneycombLines(cr, x, y, w, h, 18, Rgba{0.6, 0.65, 1, 0.12}, 1.0);
     Noise n(5);
     for (int k = 0; k < 22; ++k) {
         double bx = n.Range(x, x + w), by = n.Range(y, y + h * 0.8), br = n.Range(6, 22);
@@ -184,10 +193,23 @@ void CounterBox(cairo_t* cr, double y, const char* label, double digitY) {
 
 void Title(cairo_t* cr) {
     const double cx = kPanelX + kPanelW / 2.0;
-    GoldText(cr, "Bubblehive", cx + 14, 44, 33);
-    // Two little bubbles rising beside the title.
-    DrawBubble(cr, kPanelX + 16, 34, 11, 5, BubbleLook{});
-    DrawBubble(cr, kPanelX + 26, 58, 7, 3, BubbleLook{});
+    GoldText(cr, "Bubblehive", cx + 16, 44, 33);
+    // A little mark beside it: three honey cells and a bubble.
+    const double mx = kPanelX + 22, my = 44;
+    for (auto [hx, hy] :
+         {std::pair{mx - 8.0, my - 7.0}, std::pair{mx + 8.0, my - 7.0}, std::pair{mx, my + 7.0}}) {
+        HexagonPath(cr, hx, hy, 8.6);
+        cairo_pattern_t* cell = cairo_pattern_create_linear(hx, hy - 9, hx, hy + 9);
+        cairo_pattern_add_color_stop_rgb(cell, 0, kHoneyLight.r, kHoneyLight.g, kHoneyLight.b);
+        cairo_pattern_add_color_stop_rgb(cell, 1, kHoneyDark.r, kHoneyDark.g, kHoneyDark.b);
+        cairo_set_source(cr, cell);
+        cairo_fill_preserve(cr);
+        cairo_pattern_destroy(cell);
+        SetColor(cr, kBrown);
+        cairo_set_line_width(cr, 1.2);
+        cairo_stroke(cr);
+    }
+    DrawBubble(cr, mx + 9, my + 9, 8, 5, BubbleLook{});
 }
 
 // A skep: the old straw beehive, banded and domed, with its dark doorway.
