@@ -115,7 +115,7 @@ void DrawRemove(const std::string& dir) {
                 // Droplets flying out, slowing and shrinking.
                 for (int k = 0; k < 9; ++k) {
                     double a = k * 2 * M_PI / 9 + colour * 0.4;
-                    double dist = 14 + 16 * (1 - (1 - t) * (1 - t)) + (k % 3) * 1.5;
+                    double dist = 13 + 14 * (1 - (1 - t) * (1 - t)) + (k % 3) * 1.5;
                     double r = (3.4 - (k % 2)) * (1 - 0.7 * t);
                     Droplet(cr, c + std::cos(a) * dist, c + std::sin(a) * dist + 4 * t * t, r, body,
                             fade > 0.1 ? 1 : fade * 10);
