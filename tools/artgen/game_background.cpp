@@ -15,7 +15,7 @@ namespace {
 
 constexpr int kWidth = 800;
 constexpr int kHeight = 600;
-constexpr double kInnerRadius = 10;
+constexpr double kInnerRadius = 4;  // small: the clipped ceiling fills the corners
 
 void Wall(cairo_t* cr) {
     cairo_pattern_t* sky = cairo_pattern_create_linear(0, 0, 0, kHeight);
