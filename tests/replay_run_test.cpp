@@ -9,7 +9,6 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -25,9 +24,13 @@ std::string ReadFile(const std::string& path) {
 
 // The text of a top-level number in a dump ("appState": 1 gives "1").
 std::string TopLevelValue(const std::string& dump, const std::string& key) {
-    std::smatch match;
-    const std::regex pattern("\n  \"" + key + "\": ([^,\n]*)");
-    return std::regex_search(dump, match, pattern) ? match[1].str() : "<" + key + " missing>";
+    const std::string prefix = "\n  \"" + key + "\": ";
+    const size_t start = dump.find(prefix);
+    if (start == std::string::npos) {
+        return "<" + key + " missing>";
+    }
+    const size_t from = start + prefix.size();
+    return dump.substr(from, dump.find_first_of(",\n", from) - from);
 }
 
 // The text of a top-level object in a dump, from its brace to its brace.
