@@ -9,11 +9,11 @@ LayoutScript::LayoutScript(std::string screenName, const std::string& packFile,
     : hge_(hgeCreate(HGE_VERSION)),
       screenName_(std::move(screenName)),
       packFile_(packFile),
-      scriptFile_(scriptFile),
-      lua_(std::make_unique<LuaGlobals>()) {
+      scriptFile_(scriptFile) {
     if (!packFile.empty()) {
         manager_ = std::make_unique<hgeResourceManager>(hge_->Resource_MakePath(packFile));
     }
+    lua_ = std::make_unique<LuaGlobals>();
     std::string error;
     switch (lua_->RunFile(hge_->Resource_MakePath(scriptFile), error)) {
         case LuaGlobals::Result::Ran:
