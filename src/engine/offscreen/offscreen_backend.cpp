@@ -95,7 +95,15 @@ bool OffscreenBackend::SavePng(const std::string& path) {
                      path.c_str());
         return false;
     }
-    if (IMG_SavePNG(surface, path.c_str()) != 0) {
+    // A window shows no alpha: save the picture opaque, as the player sees it.
+    SDL_Surface* opaque = SDL_ConvertSurfaceFormat(surface, SDL_PIXELFORMAT_RGB24, 0);
+    if (opaque == nullptr) {
+        std::fprintf(stderr, "%s: cannot convert the picture: %s\n", path.c_str(), SDL_GetError());
+        return false;
+    }
+    const bool saved = IMG_SavePNG(opaque, path.c_str()) == 0;
+    SDL_FreeSurface(opaque);
+    if (!saved) {
         std::fprintf(stderr, "%s: cannot write the picture: %s\n", path.c_str(), IMG_GetError());
         return false;
     }
