@@ -5,6 +5,7 @@
 
 #include "app/config.h"
 #include "app/sound.h"
+#include "game/game.h"
 #include "screens/logo.h"
 #include "screens/start_menu.h"
 
@@ -25,4 +26,5 @@ struct App {
     LogoScreen logo;
     StartMenu startMenu;
     Sounds sounds;
+    Game game;  // the game in play
 };

@@ -1,0 +1,17 @@
+// The one block in flight between the launcher and the board.
+#pragma once
+
+#include "engine/animation.h"
+
+#include <memory>
+
+struct FlyingBlock {
+    bool inFlight = false;                 // cleared by the board when the block stops
+    std::unique_ptr<hgeAnimation> sprite;  // replaced at each shot
+    float x = 0.0f;                        // centre, pixels
+    float y = 0.0f;
+    float vx = 0.0f;  // pixels per second
+    float vy = 0.0f;
+    int colour = 0;      // 1..7, the colour it was fired with
+    float speed = 0.0f;  // launch speed
+};
