@@ -100,7 +100,11 @@ void PlaceCell(Board& board, int col, int row, int shifted);
 // Every cell empty with row r shifted by r mod 2; the three effect lists
 // emptied.
 void ResetBoard(Board& board, const BlockAnimations& blocks, Effects& effects);
-// Fills a row with normal blocks of random colours 1..colours.
+// A number of colours from the rules within 1..7 (one stderr line when it
+// was not).
+int ClampColours(int colours);
+// Fills a row with normal blocks of random colours 1..colours (clamped to
+// 1..7); a row outside the grid is reported and left alone.
 void FillRow(Board& board, const BlockAnimations& blocks, HGE& hge, int row, int shifted,
              int colours);
 // Advances the cells' animations column by column (a finished Hit turns
