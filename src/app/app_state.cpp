@@ -1,14 +1,13 @@
 #include "app/app_state.h"
 
 #include "app/sound.h"
+#include "game/game_state.h"
 
 void SetAppState(App& app, AppState state) {
     app.appState = state;
     if (state == AppState::Game) {
-        // Entering a game also resets the banner kind, restarts the ready
-        // banner and, unless the game was paused or in its menu or help,
-        // plays ReadySound and stops FailSound and PassSound; then GameState
-        // becomes Ready. Those steps join here with the game's own state.
+        // The ready banner with its sound, then GameState Ready.
+        SetGameState(app.game, GameState::Ready);
         StopSound(app.sounds, MenuMusic);
     }
     if (state == AppState::Menu) {
