@@ -4,6 +4,7 @@
 #include "dump.h"
 #include "engine/hge.h"
 #include "engine/offscreen/offscreen_backend.h"
+#include "game_commands.h"
 #include "json_writer.h"
 
 #include <array>
@@ -170,6 +171,8 @@ constexpr std::array kCommands = {
     CommandSpec{"text", "text \"UTF-8 text\"", CommandTime::BeforeFrame, ParseText, RunText},
     CommandSpec{"focus", "focus lost|gained", CommandTime::BeforeFrame, ParseFocus, RunFocus},
     CommandSpec{"quit", "quit", CommandTime::BeforeFrame, NoArgs, RunQuit},
+    CommandSpec{"start", "start LEVEL", CommandTime::BeforeFrame, ParseStart, RunStart},
+    CommandSpec{"board", "board FILE", CommandTime::BeforeFrame, ParseBoard, RunBoard},
     CommandSpec{"shot", "shot FILE.png", CommandTime::AfterFrame, ParseShot, RunShot},
     CommandSpec{"dump", "dump FILE.json", CommandTime::AfterFrame, ParseDump, RunDump},
 };
