@@ -2,6 +2,7 @@
 
 #include "app/sound.h"
 #include "engine/hge.h"
+#include "game/game_frame.h"
 #include "screens/logo.h"
 #include "screens/start_menu.h"
 
@@ -18,7 +19,7 @@ bool FrameFunc(App& app) {
             StartMenuFrame(app);
             break;
         case AppState::Game:
-            // GameFrame(app, dt) joins here with the game loop.
+            GameFrame(app, dt);
             break;
     }
     return false;
@@ -35,7 +36,7 @@ bool RenderFunc(App& app) {
             StartMenuRender(app);
             break;
         case AppState::Game:
-            // GameRender(app) joins here with the game loop.
+            GameRender(app);
             break;
     }
     app.hge->Gfx_EndScene();
@@ -43,8 +44,8 @@ bool RenderFunc(App& app) {
 }
 
 bool FocusLostFunc(App& app) {
-    // A game in play is paused here (whatever AppState is) once the game's
-    // own state exists.
+    // A game in play pauses whatever AppState is.
+    PauseOnFocusLoss(app.game);
     PauseAllSounds(app.sounds);
     return false;
 }

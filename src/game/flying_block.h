@@ -5,6 +5,8 @@
 
 #include <memory>
 
+struct Game;
+
 struct FlyingBlock {
     bool inFlight = false;                 // cleared by the board when the block stops
     std::unique_ptr<hgeAnimation> sprite;  // replaced at each shot
@@ -15,3 +17,9 @@ struct FlyingBlock {
     int colour = 0;      // 1..7, the colour it was fired with
     float speed = 0.0f;  // launch speed
 };
+
+// Its animation, the speed-mode countdown, and while in flight its movement
+// with the bounces off the side walls. The board's collision test stops it.
+void UpdateFlyingBlock(Game& game, float dt);
+// Draws it while it flies.
+void RenderFlyingBlock(Game& game);

@@ -2,6 +2,7 @@
 
 #include "app/lua_globals.h"
 #include "engine/hge.h"
+#include "game/shooter.h"
 
 #include <cstdio>
 
@@ -66,6 +67,7 @@ void SetUpLevel(Game& game, int level) {
         FillRow(board, game.blocks, *game.hge, row, row % 2, colours);
     }
 
-    // 8. ResetShooter(game) joins here with the shooter: angle and shot timer
-    // 0, a second clock seed, current and next colours from the board.
+    // 8. The shooter: angle and shot timer 0, a second clock seed, current
+    // and next colours from the board.
+    ResetShooter(game);
 }

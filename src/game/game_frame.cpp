@@ -1,0 +1,145 @@
+#include "game/game_frame.h"
+
+#include "app/app.h"
+#include "board/advance.h"
+#include "board/board.h"
+#include "board/collision.h"
+#include "board/effects.h"
+#include "engine/hge.h"
+#include "game/aim_line.h"
+#include "game/flying_block.h"
+#include "game/game.h"
+#include "game/shooter.h"
+
+namespace {
+
+// Space or the left button going down resumes a paused game; the press goes
+// no further (true: the frame ends here).
+bool ResumeFromPause(Game& game) {
+    HGE& hge = *game.hge;
+    ResumeKeys& keys = game.resumeKeys;
+    if (!hge.Input_GetKeyState(HGEK_SPACE)) {
+        keys.space = false;
+    } else if (!keys.space) {
+        keys.space = true;
+        if (game.gameState == GameState::Paused) {
+            game.gameState = GameState::Playing;
+            // The press that resumed must not also fire.
+            game.shooter.spaceHeld = true;
+            return true;
+        }
+    }
+    if (!hge.Input_GetKeyState(HGEK_LBUTTON)) {
+        keys.mouse = false;
+    } else if (!keys.mouse) {
+        keys.mouse = true;
+        if (game.gameState == GameState::Paused) {
+            game.gameState = GameState::Playing;
+            return true;
+        }
+    }
+    return false;
+}
+
+void PlayFrame(Game& game, float dt) {
+    UpdateShooter(game, dt);
+    UpdateFlyingBlock(game, dt);
+    if (game.flying.inFlight) {
+        CheckCollision(game);
+    }
+    UpdateAimLine(game, dt);
+    UpdateBoard(game.board, game.blocks, game.effects, dt);
+    UpdateBoardTimer(game, dt);
+    game.props.propTimer += dt;
+    if (game.props.propsOnBoard < game.level.maxProps) {
+        // PlaceProp(game) joins here with the props.
+    }
+    UpdateRemovals(game.effects, dt);
+    UpdateFallingBlocks(game.effects, dt, game.screenHeight, game.board.blockHeight);
+}
+
+}  // namespace
+
+void GameFrame(App& app, float dt) {
+    Game& game = app.game;
+    // UpdateAnimals(game.hud, dt) joins here with the HUD: the animals move
+    // in every state.
+    if (ResumeFromPause(game)) {
+        return;
+    }
+    switch (game.gameState) {
+        case GameState::Ready:
+        case GameState::PassBanner:
+        case GameState::FailBanner:
+            // UpdateBanner(game, dt) joins here with the banners.
+            break;
+        case GameState::Playing:
+            PlayFrame(game, dt);
+            break;
+        case GameState::PassScreen:
+            // UpdatePassScreen(game, dt) joins here with the pass screen.
+            break;
+        case GameState::FailScreen:
+            // UpdateFailScreen(game, dt) joins here with the fail screen.
+            break;
+        default:  // Paused, GameMenu, Help: the level stands still
+            break;
+    }
+    if (game.gameState != GameState::Help) {
+        // UpdateGameMenu joins here with the in-game menu.
+    }
+    if (game.gameState != GameState::GameMenu) {
+        // UpdateHelp joins here with help.
+    }
+}
+
+void GameRender(App& app) {
+    Game& game = app.game;
+    HGE& hge = *game.hge;
+    Board& board = game.board;
+    // The background (back) at (0, 0), then RenderAnimals, join here with the
+    // HUD.
+
+    // The field, clipped to its fixed rectangle.
+    hge.Gfx_SetClipping(board.clipX, board.clipY, board.clipWidth, board.clipHeight);
+    if (game.level.needRemove <= 0) {
+        // The ceiling picture (back1) just above row 0 joins here with the
+        // HUD.
+    }
+    RenderRemovals(game.effects);
+    RenderFallingBlocks(game.effects);
+    RenderBoard(board, game.effects);
+    hge.Gfx_SetClipping(0, 0, 0, 0);
+
+    RenderAimLine(game);
+    // TotalScore at (scorex, scorey) and CurrentLevel at (pointsx, pointsy)
+    // with the HUD digits join here with the HUD.
+    RenderShooter(game);
+    RenderFlyingBlock(game);
+    // RenderGameMenu and RenderHelp join here with the in-game menu and help.
+
+    switch (game.gameState) {
+        case GameState::Ready:
+        case GameState::PassBanner:
+        case GameState::FailBanner:
+            // RenderBanner(game) joins here with the banners.
+            break;
+        case GameState::PassScreen:
+            // RenderPassScreen(game) joins here with the pass screen.
+            break;
+        case GameState::FailScreen:
+            // RenderFailScreen(game) joins here with the fail screen.
+            break;
+        case GameState::Paused:
+            // The lostfocus picture joins here with the HUD.
+            break;
+        default:  // Playing, GameMenu, Help add nothing
+            break;
+    }
+}
+
+void PauseOnFocusLoss(Game& game) {
+    if (game.gameState == GameState::Playing) {
+        game.gameState = GameState::Paused;
+    }
+}
