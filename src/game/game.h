@@ -7,13 +7,10 @@
 #include "board/board.h"
 #include "board/effects.h"
 #include "game/aim_line.h"
-#include "game/banners.h"
 #include "game/flying_block.h"
 #include "game/game_frame.h"
-#include "game/hud.h"
 #include "game/level.h"
 #include "game/prop_state.h"
-#include "game/result_screen.h"
 #include "game/rule_script.h"
 #include "game/score.h"
 #include "game/shooter.h"
@@ -55,10 +52,6 @@ struct Game {
     Shooter shooter;
     AimLine aimLine;
     ResumeKeys resumeKeys;  // the game frame's Space and left-button flags
-    Hud hud;
-    Banners banners;
-    ResultScreen passScreen;
-    ResultScreen failScreen;
-    // The in-game menu and help join here, each as its own struct from its
-    // own header.
+    // The HUD, banners, pass and fail screens, in-game menu and help join
+    // here, each as its own struct from its own header.
 };
