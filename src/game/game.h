@@ -7,10 +7,13 @@
 #include "board/board.h"
 #include "board/effects.h"
 #include "game/aim_line.h"
+#include "game/banners.h"
 #include "game/flying_block.h"
 #include "game/game_frame.h"
+#include "game/hud.h"
 #include "game/level.h"
 #include "game/prop_state.h"
+#include "game/result_screen.h"
 #include "game/rule_script.h"
 #include "game/score.h"
 #include "game/shooter.h"
@@ -52,6 +55,10 @@ struct Game {
     Shooter shooter;
     AimLine aimLine;
     ResumeKeys resumeKeys;  // the game frame's Space and left-button flags
-    // The HUD, banners, pass and fail screens, in-game menu and help join
-    // here, each as its own struct from its own header.
+    Hud hud;
+    Banners banners;
+    ResultScreen passScreen;
+    ResultScreen failScreen;
+    // The in-game menu and help join here, each as its own struct from its
+    // own header.
 };
