@@ -1,6 +1,7 @@
 #include "game/game_state.h"
 
 #include "app/sound.h"
+#include "game/banners.h"
 
 namespace {
 
@@ -14,8 +15,7 @@ bool StartsBanner(int value) {
 void SetGameState(Game& game, int value) {
     if (StartsBanner(value)) {
         game.bannerKind = value;
-        // The banner of this kind restarts from its first frame here once
-        // the banners are loaded (RestartBanner).
+        RestartBanner(game.banners, value);
         const bool quiet = game.gameState == GameState::Paused ||
                            game.gameState == GameState::GameMenu ||
                            game.gameState == GameState::Help;
