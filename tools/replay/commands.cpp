@@ -6,6 +6,7 @@
 #include "engine/offscreen/offscreen_backend.h"
 #include "game_commands.h"
 #include "json_writer.h"
+#include "play_commands.h"
 
 #include <array>
 #include <cctype>
@@ -173,6 +174,8 @@ constexpr std::array kCommands = {
     CommandSpec{"quit", "quit", CommandTime::BeforeFrame, NoArgs, RunQuit},
     CommandSpec{"start", "start LEVEL", CommandTime::BeforeFrame, ParseStart, RunStart},
     CommandSpec{"board", "board FILE", CommandTime::BeforeFrame, ParseBoard, RunBoard},
+    CommandSpec{"shooter", "shooter CURRENT NEXT", CommandTime::BeforeFrame, ParseShooter,
+                RunShooter},
     CommandSpec{"shot", "shot FILE.png", CommandTime::AfterFrame, ParseShot, RunShot},
     CommandSpec{"dump", "dump FILE.json", CommandTime::AfterFrame, ParseDump, RunDump},
 };

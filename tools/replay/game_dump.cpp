@@ -17,6 +17,10 @@ void DumpLevel(const ReplayContext& context, JsonWriter& json) {
     json.Int(level.maxProps);
     json.Key("putPropsTime");
     json.Float(level.putPropsTime);
+    json.Key("fallTimer");
+    json.Float(level.fallTimer);
+    json.Key("advanceDue");
+    json.Bool(level.advanceDue);
     json.EndObject();
 }
 
