@@ -7,8 +7,12 @@
 #include "board/effects.h"
 #include "engine/hge.h"
 #include "game/aim_line.h"
+#include "game/banners.h"
+#include "game/fail_screen.h"
 #include "game/flying_block.h"
 #include "game/game.h"
+#include "game/hud.h"
+#include "game/pass_screen.h"
 #include "game/shooter.h"
 
 namespace {
@@ -62,8 +66,8 @@ void PlayFrame(Game& game, float dt) {
 
 void GameFrame(App& app, float dt) {
     Game& game = app.game;
-    // UpdateAnimals(game.hud, dt) joins here with the HUD: the animals move
-    // in every state.
+    // The animals move in every state.
+    UpdateAnimals(game.hud, dt);
     if (ResumeFromPause(game)) {
         return;
     }
@@ -71,16 +75,16 @@ void GameFrame(App& app, float dt) {
         case GameState::Ready:
         case GameState::PassBanner:
         case GameState::FailBanner:
-            // UpdateBanner(game, dt) joins here with the banners.
+            UpdateBanner(game, dt);
             break;
         case GameState::Playing:
             PlayFrame(game, dt);
             break;
         case GameState::PassScreen:
-            // UpdatePassScreen(game, dt) joins here with the pass screen.
+            UpdatePassScreen(game, dt);
             break;
         case GameState::FailScreen:
-            // UpdateFailScreen(game, dt) joins here with the fail screen.
+            UpdateFailScreen(game, dt);
             break;
         default:  // Paused, GameMenu, Help: the level stands still
             break;
@@ -97,14 +101,13 @@ void GameRender(App& app) {
     Game& game = app.game;
     HGE& hge = *game.hge;
     Board& board = game.board;
-    // The background (back) at (0, 0), then RenderAnimals, join here with the
-    // HUD.
+    RenderHudBackground(game.hud);
+    RenderAnimals(game.hud);
 
     // The field, clipped to its fixed rectangle.
     hge.Gfx_SetClipping(board.clipX, board.clipY, board.clipWidth, board.clipHeight);
     if (game.level.needRemove <= 0) {
-        // The ceiling picture (back1) just above row 0 joins here with the
-        // HUD.
+        RenderCeiling(game);  // no more rows come: the ceiling sits on row 0
     }
     RenderRemovals(game.effects);
     RenderFallingBlocks(game.effects);
@@ -112,8 +115,7 @@ void GameRender(App& app) {
     hge.Gfx_SetClipping(0, 0, 0, 0);
 
     RenderAimLine(game);
-    // TotalScore at (scorex, scorey) and CurrentLevel at (pointsx, pointsy)
-    // with the HUD digits join here with the HUD.
+    RenderHudNumbers(game);
     RenderShooter(game);
     RenderFlyingBlock(game);
     // RenderGameMenu and RenderHelp join here with the in-game menu and help.
@@ -122,16 +124,16 @@ void GameRender(App& app) {
         case GameState::Ready:
         case GameState::PassBanner:
         case GameState::FailBanner:
-            // RenderBanner(game) joins here with the banners.
+            RenderBanner(game);
             break;
         case GameState::PassScreen:
-            // RenderPassScreen(game) joins here with the pass screen.
+            RenderPassScreen(game);
             break;
         case GameState::FailScreen:
-            // RenderFailScreen(game) joins here with the fail screen.
+            RenderFailScreen(game);
             break;
         case GameState::Paused:
-            // The lostfocus picture joins here with the HUD.
+            RenderPausePicture(game.hud);
             break;
         default:  // Playing, GameMenu, Help add nothing
             break;
