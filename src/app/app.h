@@ -7,7 +7,10 @@
 #include "app/sound.h"
 #include "game/game.h"
 #include "screens/logo.h"
+#include "screens/name_input.h"
+#include "screens/save_data.h"
 #include "screens/start_menu.h"
+#include "text/text_input_routing.h"
 
 #include <string>
 
@@ -20,11 +23,14 @@ struct App {
     Config config;
     AppState appState = AppState::Logo;
     float logoTime = 0.0f;  // seconds of frame deltas summed while the logo shows
-    // Where the save files go; empty means the game folder's default place.
+    // Where the save files go; empty means the user's data folder.
     std::string saveDir;
 
     LogoScreen logo;
     StartMenu startMenu;
+    TextInputRouting textInput;  // before the screens whose boxes it routes to
+    NameInputScreen nameInput;
     Sounds sounds;
-    Game game;  // the game in play
+    Game game;      // the game in play
+    SaveData save;  // the player slots, the high scores, the current slot and player
 };

@@ -98,7 +98,7 @@ int RunReplay(const ReplayScript& script, const ReplayOptions& options) {
     launch.gameDir = options.gameDir;
     launch.saveDir = saveDir;
     launch.fps = options.fps;
-    RunGame(*app, std::move(launch));
+    const int gameStatus = RunGame(*app, std::move(launch));
     app.reset();
     hge->Release();
 
@@ -106,5 +106,6 @@ int RunReplay(const ReplayScript& script, const ReplayOptions& options) {
         std::fprintf(stderr, "bubblehive-replay: the game did not start\n");
         return 1;
     }
-    return context.failed ? 1 : 0;
+    // A failed save after the loop fails the run, as it fails the game.
+    return context.failed || gameStatus != 0 ? 1 : 0;
 }
