@@ -38,13 +38,13 @@ TEST_F(BoardFileTest, LayoutFillsTheCellsAndEmptiesTheRest) {
                        "1 2f 3~ 4a~\n"
                        "\n"
                        ". 7* 5 .\r\n"
-                       "6b 6i\n",
+                       "6b 6~i\n",
                        "layout.txt", file, error))
         << error;
     ASSERT_TRUE(ApplyBoardFile(file, game, error)) << error;
 
     const int colours[5][4] = {{1, 2, 3, 4}, {0, 7, 5, 0}, {6, 6, 0, 0}, {}, {}};
-    const int kinds[5][4] = {{1, 1, 2, 2}, {0, 1, 1, 0}, {1, 1, 0, 0}, {}, {}};
+    const int kinds[5][4] = {{1, 1, 2, 2}, {0, 1, 1, 0}, {1, 2, 0, 0}, {}, {}};
     const int props[5][4] = {{0, 1, 0, 3}, {0, 6, 0, 0}, {4, 5, 0, 0}, {}, {}};
     for (int row = 0; row < 5; ++row) {
         for (int col = 0; col < 4; ++col) {
@@ -68,9 +68,12 @@ TEST_F(BoardFileTest, MalformedFilesNameTheFileAndLine) {
         const char* text;
         const char* message;
     } cases[] = {
-        {"1 2 3\n1 8\n", "layout.txt:2: bad cell `8`"}, {"1 2x\n", "layout.txt:1: bad cell `2x`"},
-        {"1 ~2\n", "layout.txt:1: bad cell `~2`"},      {"1 2~f\n", "layout.txt:1: bad cell `2~f`"},
-        {"1 2ff\n", "layout.txt:1: bad cell `2ff`"},    {"0\n", "layout.txt:1: bad cell `0`"},
+        {"1 2 3\n1 8\n", "layout.txt:2: bad cell `8`"},
+        {"1 2x\n", "layout.txt:1: bad cell `2x`"},
+        {"1 ~2\n", "layout.txt:1: bad cell `~2`"},
+        {"1 2~a~\n", "layout.txt:1: bad cell `2~a~`"},
+        {"1 2ff\n", "layout.txt:1: bad cell `2ff`"},
+        {"0\n", "layout.txt:1: bad cell `0`"},
     };
     for (const Case& c : cases) {
         BoardFile file;

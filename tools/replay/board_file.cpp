@@ -20,23 +20,18 @@ bool ParseToken(std::string_view token, BoardFileCell& cell, std::string& why) {
         return false;
     }
     cell.colour = token[0] - '0';
-    size_t i = 1;
-    if (i < token.size() && token[i] != '~') {
+    // At most one prop letter and one `~`, in either order.
+    for (size_t i = 1; i < token.size(); ++i) {
+        if (token[i] == '~' && !cell.infected) {
+            cell.infected = true;
+            continue;
+        }
         const size_t kind = kPropLetters.find(token[i]);
-        if (kind == std::string_view::npos) {
-            why = "unknown prop letter";
+        if (token[i] == '~' || kind == std::string_view::npos || cell.prop != 0) {
+            why = "expected at most one prop letter (f s a b i *) and one `~` after the colour";
             return false;
         }
         cell.prop = static_cast<int>(kind) + 1;
-        ++i;
-    }
-    if (i < token.size() && token[i] == '~') {
-        cell.infected = true;
-        ++i;
-    }
-    if (i != token.size()) {
-        why = "expected a colour, a prop letter and `~`, in this order";
-        return false;
     }
     return true;
 }

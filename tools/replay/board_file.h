@@ -1,7 +1,8 @@
 // Board files: a board layout in text, for replays and tests. One line per
 // row from row 0, one token per column: `.` for an empty cell, or a colour
 // digit 1..7, optionally followed by a prop letter (f fast, s slow, a aim,
-// b bomb, i infection, * star) and by `~` for an infected block. Blank lines
+// b bomb, i infection, * star) and by `~` for an infected block (the two in
+// either order). Blank lines
 // and lines starting with `#` are skipped.
 #pragma once
 
