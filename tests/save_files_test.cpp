@@ -1,6 +1,7 @@
 // The save files on disk: their bytes, reading what other writers and
 // damaged files hold, the slot a save updates, and saves that fail without
 // harming the files already there.
+#include "app/app.h"
 #include "game/game.h"
 #include "screens/player_file.h"
 #include "screens/save_all.h"
@@ -182,6 +183,25 @@ INSTANTIATE_TEST_SUITE_P(
             "NameWithSpaces", 1, "Bee Hive\t", {GameState::Ready, 1, 0, 0}, {1, "Bee_Hive_", 0, 0}},
         SlotCase{"ChineseName", 1, kStem, {GameState::Ready, 1, 0, 0}, {1, kStem, 0, 0}}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST(SaveFiles, TheRunningGameSavesItsLevelAndPoints) {
+    // As at the in-game save button in the middle of level 3.
+    TempFolder root;
+    App app;
+    app.saveDir = root.Path().string();
+    LoadPlayerSlots(app.save, app.saveDir);
+    LoadScoreTable(app.save, app.saveDir);
+    app.save.currentSlot = 2;
+    app.save.playerName = "Bee";
+    app.game.gameState = GameState::Playing;
+    app.game.level.current = 3;
+    app.game.score.total = 1200;
+    app.game.score.level = 200;
+    ASSERT_TRUE(SaveAll(app).Ok());
+    const std::string player = ReadBytes(root / "script/player");
+    EXPECT_NE(player.find("used 1\r\nname Bee\r\nscore 1000\r\npoints 2\r\n"), std::string::npos)
+        << player;
+}
 
 TEST(SaveName, CarriesOneWholeTokenThatFits) {
     EXPECT_EQ(SanitiseName("Bee", 23), "Bee");
