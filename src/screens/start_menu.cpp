@@ -3,6 +3,7 @@
 #include "app/app.h"
 #include "app/layout_script.h"
 #include "engine/hge.h"
+#include "screens/name_input.h"
 
 #include <cstdio>
 
@@ -71,7 +72,7 @@ void SubScreenFrame(App& app) {
         case MenuState::Main:
             break;
         case MenuState::NameInput:
-            // The name input screen's frame joins here.
+            NameInputFrame(app);
             break;
         case MenuState::SaveSlots:
             // The save-slot screen's frame joins here.
@@ -90,7 +91,7 @@ void SubScreenRender(App& app) {
         case MenuState::Main:
             break;
         case MenuState::NameInput:
-            // The name input screen's render joins here.
+            NameInputRender(app);
             break;
         case MenuState::SaveSlots:
             // The save-slot screen's render joins here.
