@@ -7,6 +7,7 @@
 #include "game_commands.h"
 #include "json_writer.h"
 #include "play_commands.h"
+#include "text_commands.h"
 
 #include <array>
 #include <cctype>
@@ -172,6 +173,10 @@ constexpr std::array kCommands = {
     CommandSpec{"text", "text \"UTF-8 text\"", CommandTime::BeforeFrame, ParseText, RunText},
     CommandSpec{"focus", "focus lost|gained", CommandTime::BeforeFrame, ParseFocus, RunFocus},
     CommandSpec{"quit", "quit", CommandTime::BeforeFrame, NoArgs, RunQuit},
+    CommandSpec{"clipboard", "clipboard \"UTF-8 text\"", CommandTime::BeforeFrame, ParseClipboard,
+                RunClipboard},
+    CommandSpec{"menu", "menu main|nameInput|saveSlots|highScores|settings",
+                CommandTime::BeforeFrame, ParseMenu, RunMenu},
     CommandSpec{"start", "start LEVEL", CommandTime::BeforeFrame, ParseStart, RunStart},
     CommandSpec{"board", "board FILE", CommandTime::BeforeFrame, ParseBoard, RunBoard},
     CommandSpec{"shooter", "shooter CURRENT NEXT", CommandTime::BeforeFrame, ParseShooter,
