@@ -1,9 +1,14 @@
 #include "dump.h"
 
 #include "app/app.h"
+#include "app/button.h"
 #include "app/sound.h"
 #include "commands.h"
+#include "game_dump.h"
 #include "json_writer.h"
+#include "play_dump.h"
+#include "save_dump.h"
+#include "text_dump.h"
 
 #include <fstream>
 #include <string_view>
@@ -58,6 +63,56 @@ void DumpSounds(const ReplayContext& context, JsonWriter& json) {
     json.EndObject();
 }
 
+// One button of the buttons section, by its screen and name.
+void DumpButton(JsonWriter& json, const char* name, const Button& button) {
+    json.Key(name);
+    json.BeginObject();
+    json.Key("state");
+    json.Int(button.state);
+    json.Key("pressed");
+    json.Bool(button.pressed);
+    json.Key("x");
+    json.Int(button.x);
+    json.Key("y");
+    json.Int(button.y);
+    json.Key("right");
+    json.Int(button.right);
+    json.Key("bottom");
+    json.Int(button.bottom);
+    json.EndObject();
+}
+
+// Every button of every screen; a screen adds one line per button.
+void DumpButtons(const ReplayContext& context, JsonWriter& json) {
+    const StartMenu& menu = context.app.startMenu;
+    json.BeginObject();
+    DumpButton(json, "startMenu.start", menu.start);
+    DumpButton(json, "startMenu.more", menu.more);
+    DumpButton(json, "startMenu.exit", menu.exit);
+    DumpButton(json, "startMenu.top", menu.top);
+    DumpButton(json, "startMenu.set", menu.set);
+    DumpButton(json, "passScreen.next", context.app.game.passScreen.button);
+    DumpButton(json, "failScreen.retry", context.app.game.failScreen.button);
+    DumpButton(json, "nameInput.ok", context.app.nameInput.ok);
+    DumpButton(json, "nameInput.cancel", context.app.nameInput.cancel);
+    json.EndObject();
+}
+
+void DumpResultScreen(const ResultScreen& screen, JsonWriter& json) {
+    json.BeginObject();
+    json.Key("active");
+    json.Bool(screen.active);
+    json.EndObject();
+}
+
+void DumpPassScreen(const ReplayContext& context, JsonWriter& json) {
+    DumpResultScreen(context.app.game.passScreen, json);
+}
+
+void DumpFailScreen(const ReplayContext& context, JsonWriter& json) {
+    DumpResultScreen(context.app.game.failScreen, json);
+}
+
 struct DumpSection {
     std::string_view key;
     void (*write)(const ReplayContext& context, JsonWriter& json);
@@ -65,8 +120,13 @@ struct DumpSection {
 
 // The dump's sections, in the order they appear.
 constexpr DumpSection kSections[] = {
-    {"frame", DumpFrame},       {"appState", DumpAppState}, {"menuState", DumpMenuState},
-    {"logoTime", DumpLogoTime}, {"config", DumpConfig},     {"sounds", DumpSounds},
+    {"frame", DumpFrame},           {"appState", DumpAppState}, {"menuState", DumpMenuState},
+    {"logoTime", DumpLogoTime},     {"config", DumpConfig},     {"sounds", DumpSounds},
+    {"buttons", DumpButtons},       {"level", DumpLevel},       {"score", DumpScore},
+    {"board", DumpBoard},           {"effects", DumpEffects},   {"gameState", DumpGameState},
+    {"bannerKind", DumpBannerKind}, {"shooter", DumpShooter},   {"flying", DumpFlying},
+    {"props", DumpProps},           {"save", DumpSave},         {"passScreen", DumpPassScreen},
+    {"failScreen", DumpFailScreen}, {"textBox", DumpTextBox},   {"clipboard", DumpClipboard},
 };
 
 }  // namespace
