@@ -7,6 +7,7 @@
 #include "app/sound.h"
 #include "engine/backend.h"
 #include "engine/hge.h"
+#include "screens/save_all.h"
 
 LaunchOptions::LaunchOptions() = default;
 LaunchOptions::~LaunchOptions() = default;
@@ -46,11 +47,15 @@ int RunGame(App& app, LaunchOptions options) {
     hge->System_SetStateInt(HGE_SCREENHEIGHT, app.config.height);
     hge->System_SetStateString(HGE_ICON, "tex/icon.png");
 
+    int exitCode = 0;
     if (hge->System_Initiate()) {
         InitAll(app);
         hge->System_Start();
-        // The loop has ended normally: this is where the player slots and
-        // the high scores are written (SaveAll, with the save files).
+        // The loop has ended normally: the player slots and the high scores
+        // are written. A save that fails is reported by the exit status.
+        if (!SaveAll(app).Ok()) {
+            exitCode = 1;
+        }
     } else {
         // Nothing was loaded, so the saves are left as they are on disk.
         hge->System_ShowErrorBox("Error", hge->System_GetErrorMessage());
@@ -59,5 +64,5 @@ int RunGame(App& app, LaunchOptions options) {
     hge->System_Shutdown();
     app.hge = nullptr;
     hge->Release();
-    return 0;
+    return exitCode;
 }

@@ -22,13 +22,15 @@ struct LaunchOptions {
     // Where image.dat, script/, res/ and sound/ are; empty means the folder
     // of the running program.
     std::string gameDir;
-    // Where the save files go; empty means the game's default place.
+    // Where the save files go (DIR/script/player and DIR/script/score);
+    // empty means the user's data folder.
     std::string saveDir;
     // Replaces the configured frame rate given to the engine.
     std::optional<int> fps;
 };
 
-// Runs the game on app until the loop ends; returns the process exit code
-// (0). If the engine cannot start, the error is shown, nothing is loaded and
-// app.hge stays null afterwards as always.
+// Runs the game on app until the loop ends; returns the process exit code:
+// 0, or 1 when the saves after the loop could not be written. If the engine
+// cannot start, the error is shown, nothing is loaded, the save files are
+// not touched and app.hge stays null afterwards as always.
 int RunGame(App& app, LaunchOptions options);
