@@ -6,9 +6,12 @@
 #include "app/config.h"
 #include "app/sound.h"
 #include "game/game.h"
+#include "screens/high_scores.h"
 #include "screens/logo.h"
 #include "screens/name_input.h"
 #include "screens/save_data.h"
+#include "screens/save_slots.h"
+#include "screens/settings.h"
 #include "screens/start_menu.h"
 #include "text/text_input_routing.h"
 
@@ -30,6 +33,9 @@ struct App {
     StartMenu startMenu;
     TextInputRouting textInput;  // before the screens whose boxes it routes to
     NameInputScreen nameInput;
+    SaveSlotScreen saveSlots;
+    HighScoreScreen highScores;
+    SettingsScreen settings;  // in the menu and inside the in-game menu
     Sounds sounds;
     Game game;      // the game in play
     SaveData save;  // the player slots, the high scores, the current slot and player

@@ -6,14 +6,19 @@
 #include "game/aim_line.h"
 #include "game/banners.h"
 #include "game/fail_screen.h"
+#include "game/game_menu.h"
+#include "game/help.h"
 #include "game/hud.h"
 #include "game/pass_screen.h"
 #include "game/shooter.h"
+#include "screens/high_scores.h"
 #include "screens/logo.h"
 #include "screens/name_input.h"
 #include "screens/player_file.h"
 #include "screens/save_paths.h"
+#include "screens/save_slots.h"
 #include "screens/score_file.h"
+#include "screens/settings.h"
 #include "screens/start_menu.h"
 
 // The order is fixed: later loads may rely on earlier ones. A commented step
@@ -37,14 +42,14 @@ void InitAll(App& app) {
     LoadPassScreen(app.game.passScreen, &app.sounds);         // 8. pass screen
     LoadFailScreen(app.game.failScreen, &app.sounds);         // 9. fail screen
     LoadNameInput(app.nameInput, app.textInput, app.sounds);  // 10. name input screen
-    // 11. save-slot screen: its layout comes with the screen; the player slots file
+    LoadSaveSlots(app.saveSlots, app.sounds);  // 11. save-slot screen, then the player slots file
     LoadPlayerSlots(app.save, SaveRoot(app.saveDir));
-    // 12. high-score screen: its layout comes with the screen; the high-score file
+    LoadHighScores(app.highScores, app.sounds);  // 12. high-score screen, then the score file
     LoadScoreTable(app.save, SaveRoot(app.saveDir));
-    LoadHud(app.game.hud);  // 13. game background and score display
-    // 14. settings screen
-    // 15. in-game menu: LoadGameMenu
-    LoadShooter(app.game.shooter);  // 16. shooter
-    // 17. help screen: LoadHelp
-    LoadSounds(app.sounds);  // 18. the ten sounds
+    LoadHud(app.game.hud);                        // 13. game background and score display
+    LoadSettings(app.settings, app.sounds);       // 14. settings screen
+    LoadGameMenu(app.game.gameMenu, app.sounds);  // 15. in-game menu
+    LoadShooter(app.game.shooter);                // 16. shooter
+    LoadHelp(app.game.help, app.sounds);          // 17. help screen
+    LoadSounds(app.sounds);                       // 18. the ten sounds
 }

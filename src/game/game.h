@@ -10,6 +10,8 @@
 #include "game/banners.h"
 #include "game/flying_block.h"
 #include "game/game_frame.h"
+#include "game/game_menu.h"
+#include "game/help.h"
 #include "game/hud.h"
 #include "game/level.h"
 #include "game/prop_state.h"
@@ -59,6 +61,6 @@ struct Game {
     Banners banners;
     ResultScreen passScreen;
     ResultScreen failScreen;
-    // The in-game menu and help join here, each as its own struct from its
-    // own header.
+    GameMenu gameMenu;
+    HelpScreen help;
 };

@@ -11,6 +11,8 @@
 #include "game/fail_screen.h"
 #include "game/flying_block.h"
 #include "game/game.h"
+#include "game/game_menu.h"
+#include "game/help.h"
 #include "game/hud.h"
 #include "game/pass_screen.h"
 #include "game/shooter.h"
@@ -39,6 +41,10 @@ bool ResumeFromPause(Game& game) {
         keys.mouse = true;
         if (game.gameState == GameState::Paused) {
             game.gameState = GameState::Playing;
+            // The menu and help take this press as begun already, so its
+            // release clicks neither of their buttons.
+            game.gameMenu.mouseWasDown = true;
+            game.help.mouseWasDown = true;
             return true;
         }
     }
@@ -90,10 +96,10 @@ void GameFrame(App& app, float dt) {
             break;
     }
     if (game.gameState != GameState::Help) {
-        // UpdateGameMenu joins here with the in-game menu.
+        UpdateGameMenu(app);
     }
     if (game.gameState != GameState::GameMenu) {
-        // UpdateHelp joins here with help.
+        UpdateHelp(game);
     }
 }
 
@@ -118,7 +124,8 @@ void GameRender(App& app) {
     RenderHudNumbers(game);
     RenderShooter(game);
     RenderFlyingBlock(game);
-    // RenderGameMenu and RenderHelp join here with the in-game menu and help.
+    RenderGameMenu(app);
+    RenderHelp(game.help);
 
     switch (game.gameState) {
         case GameState::Ready:

@@ -3,7 +3,10 @@
 #include "app/app.h"
 #include "app/layout_script.h"
 #include "engine/hge.h"
+#include "screens/high_scores.h"
 #include "screens/name_input.h"
+#include "screens/save_slots.h"
+#include "screens/settings.h"
 
 #include <cstdio>
 
@@ -75,13 +78,13 @@ void SubScreenFrame(App& app) {
             NameInputFrame(app);
             break;
         case MenuState::SaveSlots:
-            // The save-slot screen's frame joins here.
+            SaveSlotsFrame(app);
             break;
         case MenuState::HighScores:
-            // The high-score screen's frame joins here.
+            HighScoresFrame(app);
             break;
         case MenuState::Settings:
-            // The settings screen's frame joins here.
+            SettingsFrame(app);
             break;
     }
 }
@@ -94,13 +97,13 @@ void SubScreenRender(App& app) {
             NameInputRender(app);
             break;
         case MenuState::SaveSlots:
-            // The save-slot screen's render joins here.
+            SaveSlotsRender(app);
             break;
         case MenuState::HighScores:
-            // The high-score screen's render joins here.
+            HighScoresRender(app);
             break;
         case MenuState::Settings:
-            // The settings screen's render joins here.
+            RenderSettings(app.settings);
             break;
     }
 }
