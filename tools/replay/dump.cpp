@@ -8,9 +8,11 @@
 #include "json_writer.h"
 #include "play_dump.h"
 #include "save_dump.h"
+#include "screens_dump.h"
 #include "text_dump.h"
 
 #include <fstream>
+#include <string>
 #include <string_view>
 
 namespace {
@@ -95,6 +97,26 @@ void DumpButtons(const ReplayContext& context, JsonWriter& json) {
     DumpButton(json, "failScreen.retry", context.app.game.failScreen.button);
     DumpButton(json, "nameInput.ok", context.app.nameInput.ok);
     DumpButton(json, "nameInput.cancel", context.app.nameInput.cancel);
+    const App& app = context.app;
+    for (int k = 0; k < kSlotCount; ++k) {
+        const std::string n = std::to_string(k + 1);
+        DumpButton(json, ("saveSlots.new" + n).c_str(), app.saveSlots.newButtons[k]);
+    }
+    for (int k = 0; k < kSlotCount; ++k) {
+        const std::string n = std::to_string(k + 1);
+        DumpButton(json, ("saveSlots.read" + n).c_str(), app.saveSlots.readButtons[k]);
+    }
+    DumpButton(json, "saveSlots.cancel", app.saveSlots.cancel);
+    DumpButton(json, "gameMenu.menu", app.game.gameMenu.menu);
+    DumpButton(json, "gameMenu.resume", app.game.gameMenu.resume);
+    DumpButton(json, "gameMenu.save", app.game.gameMenu.save);
+    DumpButton(json, "gameMenu.settings", app.game.gameMenu.settings);
+    DumpButton(json, "gameMenu.start", app.game.gameMenu.start);
+    DumpButton(json, "help.button", app.game.help.button);
+    DumpButton(json, "highScores.ok", app.highScores.ok);
+    DumpButton(json, "settings.ok", app.settings.ok);
+    DumpButton(json, "settings.music", app.settings.musicKnob);
+    DumpButton(json, "settings.effects", app.settings.effectsKnob);
     json.EndObject();
 }
 
@@ -127,6 +149,7 @@ constexpr DumpSection kSections[] = {
     {"bannerKind", DumpBannerKind}, {"shooter", DumpShooter},   {"flying", DumpFlying},
     {"props", DumpProps},           {"save", DumpSave},         {"passScreen", DumpPassScreen},
     {"failScreen", DumpFailScreen}, {"textBox", DumpTextBox},   {"clipboard", DumpClipboard},
+    {"gameMenu", DumpGameMenu},     {"help", DumpHelp},         {"settings", DumpSettings},
 };
 
 }  // namespace
