@@ -10,6 +10,7 @@
 #include "game/help.h"
 #include "game/hud.h"
 #include "game/pass_screen.h"
+#include "game/props.h"
 #include "game/shooter.h"
 #include "screens/high_scores.h"
 #include "screens/logo.h"
@@ -35,8 +36,8 @@ void InitAll(App& app) {
     LoadBoardConfig(app.game.board);       // 3. board configuration, then no points, no level
     app.game.score.total = 0;
     app.game.level.current = 0;
-    LoadAimLine(app.game.aimLine);  // 4. aiming line
-    // 5. prop animations: LoadProps
+    LoadAimLine(app.game.aimLine);                            // 4. aiming line
+    LoadProps(app.game.propAnimations);                       // 5. prop animations
     LoadStartMenu(app.startMenu, app.sounds);                 // 6. start menu
     LoadBanners(app.game.banners);                            // 7. game-state banners
     LoadPassScreen(app.game.passScreen, &app.sounds);         // 8. pass screen

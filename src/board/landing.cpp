@@ -2,6 +2,7 @@
 
 #include "app/sound.h"
 #include "board/dropping.h"
+#include "board/prop_effects.h"
 #include "game/game.h"
 #include "game/shooter.h"
 
@@ -34,8 +35,9 @@ void ResolveLanding(Game& game, int col, int row) {
 
     // An armed bomb goes off where it landed.
     if (props.bombShots-- >= 1) {
-        // ExplodeAround(game, col, row) and SweepStarColours(game) join here
-        // with the props.
+        ExplodeAround(game, col, row);
+        // Stars exploded or dropped by the blast sweep their colours.
+        SweepStarColours(game);
         DropDetached(game);
         CheckCleared(game);
         RefreshShooterColours(game);
@@ -44,7 +46,7 @@ void ResolveLanding(Game& game, int col, int row) {
     }
     // An armed infection recolours the neighbours; nothing is matched.
     if (props.infectionShots-- >= 1) {
-        // InfectAround(game, col, row) joins here with the props.
+        InfectAround(game, col, row);
         RefreshShooterColours(game);
         Play(game, InfectionSound);
         return;
@@ -56,7 +58,9 @@ void ResolveLanding(Game& game, int col, int row) {
     if (counter >= kMatchSize) {
         RemoveMarked(game, marks);
         AddPoints(game, kPointsPerBlock * counter);
-        // SweepStarColours(game) joins here with the props.
+        // Stars on the matched blocks sweep their colours before the drop; a
+        // star that drops below comes too late to sweep.
+        SweepStarColours(game);
         DropDetached(game);
         CheckCleared(game);
         RefreshShooterColours(game);
@@ -114,13 +118,9 @@ void ShakeAround(Game& game, int col, int row) {
 
 void TakeBlockOff(Game& game, int col, int row) {
     Cell& cell = game.board.At(col, row);
+    const int colour = cell.colour;
     cell.kind = 0;
     cell.colour = 0;
     SetCellAnimation(game.blocks, cell.animation, AnimState::None, 0);
-    // The prop's effect (ReleaseProp, with the block's former colour) joins
-    // here with the props; until then the prop just leaves with its block.
-    if (cell.prop >= 1 && cell.prop <= kPropKinds) {
-        --game.props.propsOnBoard;
-    }
-    cell.prop = 0;
+    ReleaseProp(game, cell, colour);
 }

@@ -25,6 +25,6 @@ void RemoveMarked(Game& game, const MarkArray& marks);
 // The block in (col, row) and its occupied neighbours play Hit.
 void ShakeAround(Game& game, int col, int row);
 
-// Empties a cell whose block leaves the board; the prop it carried leaves
-// with it.
+// Empties a cell whose block leaves the board; the prop it carried takes
+// effect (ReleaseProp) and leaves with it.
 void TakeBlockOff(Game& game, int col, int row);

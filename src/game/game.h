@@ -15,6 +15,7 @@
 #include "game/hud.h"
 #include "game/level.h"
 #include "game/prop_state.h"
+#include "game/props.h"
 #include "game/result_screen.h"
 #include "game/rule_script.h"
 #include "game/score.h"
@@ -53,6 +54,7 @@ struct Game {
     Score score;
     RuleScript rules;
     PropState props;
+    PropAnimations propAnimations;  // the prop icons, the flying and the armed bomb
     FlyingBlock flying;
     Shooter shooter;
     AimLine aimLine;

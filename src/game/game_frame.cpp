@@ -15,6 +15,7 @@
 #include "game/help.h"
 #include "game/hud.h"
 #include "game/pass_screen.h"
+#include "game/props.h"
 #include "game/shooter.h"
 
 namespace {
@@ -62,7 +63,7 @@ void PlayFrame(Game& game, float dt) {
     UpdateBoardTimer(game, dt);
     game.props.propTimer += dt;
     if (game.props.propsOnBoard < game.level.maxProps) {
-        // PlaceProp(game) joins here with the props.
+        PlaceProp(game);
     }
     UpdateRemovals(game.effects, dt);
     UpdateFallingBlocks(game.effects, dt, game.screenHeight, game.board.blockHeight);
@@ -117,7 +118,7 @@ void GameRender(App& app) {
     }
     RenderRemovals(game.effects);
     RenderFallingBlocks(game.effects);
-    RenderBoard(board, game.effects);
+    RenderBoard(board, game.effects, BoardPropIcons(game.propAnimations));
     hge.Gfx_SetClipping(0, 0, 0, 0);
 
     RenderAimLine(game);

@@ -149,9 +149,7 @@ void FireBlock(Game& game, int colour, float x, float y, float angle) {
     FlyingBlock& flying = game.flying;
     flying.sprite.reset();
     if (game.props.bombShots > 0) {
-        // The props' own bomb picture (props_bomb) takes this place with the
-        // props; until then the block set's bomb stands in.
-        flying.sprite = CopyOf(FallAnimationFor(game.blocks, kBombColour));
+        flying.sprite = CopyOf(game.propAnimations.bomb.get());  // an armed bomb flies as a bomb
     } else {
         flying.sprite = CopyOf(FallAnimationFor(game.blocks, colour));
     }
@@ -200,6 +198,14 @@ void RenderShooter(Game& game) {
         shooter.nextBlock->Render(static_cast<float>(shooter.nextX),
                                   static_cast<float>(shooter.nextY));
     }
-    // The armed bomb (props_bomb1) or infection (props_infection) icon over
-    // the current block joins here with the props.
+    // An armed shot shows its icon over the current block.
+    hgeAnimation* armed = nullptr;
+    if (game.props.bombShots > 0) {
+        armed = game.propAnimations.bombArmed.get();
+    } else if (game.props.infectionShots > 0) {
+        armed = game.propAnimations.infection.get();
+    }
+    if (armed) {
+        armed->Render(static_cast<float>(shooter.currentX), static_cast<float>(shooter.currentY));
+    }
 }
