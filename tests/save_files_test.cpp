@@ -198,9 +198,20 @@ TEST(SaveFiles, TheRunningGameSavesItsLevelAndPoints) {
     app.game.score.total = 1200;
     app.game.score.level = 200;
     ASSERT_TRUE(SaveAll(app).Ok());
-    const std::string player = ReadBytes(root / "script/player");
-    EXPECT_NE(player.find("used 1\r\nname Bee\r\nscore 1000\r\npoints 2\r\n"), std::string::npos)
-        << player;
+    EXPECT_NE(
+        ReadBytes(root / "script/player").find("used 1\r\nname Bee\r\nscore 1000\r\npoints 2\r\n"),
+        std::string::npos);
+
+    // Closed with help open over the in-game menu over the pass screen: the
+    // level under both counts as passed.
+    app.game.gameState = GameState::Help;
+    app.game.help.savedState = GameState::GameMenu;
+    app.game.gameMenu.savedState = GameState::PassScreen;
+    ASSERT_TRUE(SaveAll(app).Ok());
+    EXPECT_NE(
+        ReadBytes(root / "script/player").find("used 1\r\nname Bee\r\nscore 1200\r\npoints 3\r\n"),
+        std::string::npos)
+        << ReadBytes(root / "script/player");
 }
 
 TEST(SaveName, CarriesOneWholeTokenThatFits) {

@@ -47,6 +47,20 @@ bool LevelPassed(int gameState) {
     return gameState == GameState::PassBanner || gameState == GameState::PassScreen;
 }
 
+// The level's state under the in-game menu and help (either may be open over
+// the other), so that a save made over the pass screen counts the level.
+int LevelState(const Game& game) {
+    int state = game.gameState;
+    for (int step = 0; step < 2; ++step) {
+        if (state == GameState::Help) {
+            state = game.help.savedState;
+        } else if (state == GameState::GameMenu) {
+            state = game.gameMenu.savedState;
+        }
+    }
+    return state;
+}
+
 }  // namespace
 
 SaveResult SaveAll(SaveData& save, const SaveInput& input, const std::string& root) {
@@ -84,6 +98,6 @@ SaveResult SaveAll(SaveData& save, const SaveInput& input, const std::string& ro
 
 SaveResult SaveAll(App& app) {
     const Game& game = app.game;
-    const SaveInput input{game.gameState, game.level.current, game.score.total, game.score.level};
+    const SaveInput input{LevelState(game), game.level.current, game.score.total, game.score.level};
     return SaveAll(app.save, input, SaveRoot(app.saveDir));
 }

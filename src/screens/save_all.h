@@ -35,6 +35,6 @@ struct SaveResult {
 // read, is not written.
 SaveResult SaveAll(SaveData& save, const SaveInput& input, const std::string& root);
 
-// SaveAll for the running game: its save data, its game state and its save
-// folder.
+// SaveAll for the running game: its save data, its save folder, and its game
+// state as the level stands under the in-game menu or help.
 SaveResult SaveAll(App& app);
