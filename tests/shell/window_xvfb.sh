@@ -28,10 +28,16 @@ done
 if ! xwininfo -root -tree | grep -q '"Bubblehive"'; then
     echo "no window titled Bubblehive appeared"; cat "$work/game.log"; exit 1
 fi
-sleep 1
-xwd -root -silent >"$work/shot.xwd"
-/usr/bin/convert "xwd:$work/shot.xwd" "$work/shot.png"
-max="$(/usr/bin/convert "$work/shot.png" -colorspace Gray -format '%[fx:maxima]' info:)"
+# A loaded machine may take a while to draw the first frames: look again
+# for up to ten seconds before calling the picture black.
+max=0
+for _ in $(seq 20); do
+    sleep 0.5
+    xwd -root -silent >"$work/shot.xwd"
+    /usr/bin/convert "xwd:$work/shot.xwd" "$work/shot.png"
+    max="$(/usr/bin/convert "$work/shot.png" -colorspace Gray -format '%[fx:maxima]' info:)"
+    [[ "$max" != "0" ]] && break
+done
 echo "brightest pixel: $max"
 if [[ "$max" == "0" ]]; then
     echo "the window's picture is all black"; cat "$work/game.log"; exit 1
