@@ -7,7 +7,6 @@
 #include "game/game.h"
 #include "game/game_state.h"
 #include "screens/save_all.h"
-#include "screens/save_paths.h"
 #include "screens/settings.h"
 
 namespace {
@@ -34,11 +33,9 @@ void ClickStep(App& app, int px, int py) {
         return;
     }
     if (menu.save.OnMouseUp(px, py)) {
-        // The level as it stands under the menu: a level passed is saved as
-        // passed. A save that fails leaves the old files; the game goes on.
-        const SaveInput input{menu.savedState, game.level.current, game.score.total,
-                              game.score.level};
-        SaveAll(app.save, input, SaveRoot(app.saveDir));
+        // Saves the level as it stands under the menu (a level passed counts
+        // as passed). A save that fails leaves the old files; the game goes on.
+        SaveAll(app);
     }
     if (menu.start.OnMouseUp(px, py)) {
         // Set directly: GameState stays GameMenu, so the next game's ready
