@@ -55,8 +55,8 @@ TEST(ReplayScriptTest, ReadsEveryCommand) {
     for (const GoodLine& c : cases) {
         SCOPED_TRACE(c.line);
         const ReplayCommand command = ParseOne(c.line);
-        ASSERT_NE(command.spec, nullptr);
-        EXPECT_STREQ(command.spec->name, c.command);
+        ASSERT_NE(command.kind, nullptr);
+        EXPECT_STREQ(command.kind->name, c.command);
         EXPECT_EQ(command.frame, c.frame);
         EXPECT_EQ(command.line, 1);
         EXPECT_EQ(command.number, c.number);
@@ -116,9 +116,9 @@ TEST(ReplayScriptTest, KeepsWrittenOrderAndFindsLastFrame) {
         "at 9 dump a.json\n# comment only\n   \nat 3 key A down\nat 9 shot a.png\n", "s", errors);
     ASSERT_TRUE(errors.empty());
     ASSERT_EQ(script.commands.size(), 3u);
-    EXPECT_STREQ(script.commands[0].spec->name, "dump");
+    EXPECT_STREQ(script.commands[0].kind->name, "dump");
     EXPECT_EQ(script.commands[1].line, 4);
-    EXPECT_STREQ(script.commands[2].spec->name, "shot");
+    EXPECT_STREQ(script.commands[2].kind->name, "shot");
     EXPECT_EQ(script.LastFrame(), 9);
     EXPECT_EQ(ParseReplayScript("", "s", errors).LastFrame(), 0);
 }

@@ -197,9 +197,9 @@ constexpr std::pair<std::string_view, int> kKeyNames[] = {
 }  // namespace
 
 const CommandSpec* FindCommand(std::string_view name) {
-    for (const CommandSpec& spec : kCommands) {
-        if (name == spec.name) {
-            return &spec;
+    for (const CommandSpec& entry : kCommands) {
+        if (name == entry.name) {
+            return &entry;
         }
     }
     return nullptr;

@@ -129,15 +129,15 @@ ReplayScript ParseReplayScript(std::string_view text, const std::string& fileNam
             fail("`" + words[1] + "` is not a frame number (1 or more)");
             continue;
         }
-        command.spec = FindCommand(words[2]);
-        if (!command.spec) {
+        command.kind = FindCommand(words[2]);
+        if (!command.kind) {
             fail("unknown command `" + words[2] + "`");
             continue;
         }
         const std::vector<std::string> args(words.begin() + 3, words.end());
-        error = command.spec->parse(args, command);
+        error = command.kind->parse(args, command);
         if (!error.empty()) {
-            fail(error + " (usage: " + command.spec->usage + ")");
+            fail(error + " (usage: " + command.kind->usage + ")");
             continue;
         }
         script.commands.push_back(std::move(command));

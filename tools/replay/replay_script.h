@@ -12,7 +12,7 @@ struct CommandSpec;
 struct ReplayCommand {
     int line = 0;
     int frame = 0;
-    const CommandSpec* spec = nullptr;
+    const CommandSpec* kind = nullptr;
     int number = 0;
     bool flag = false;
     float x = 0;

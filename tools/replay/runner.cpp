@@ -81,8 +81,8 @@ int RunReplay(const ReplayScript& script, const ReplayOptions& options) {
             return;
         }
         for (const ReplayCommand* command : found->second) {
-            if (command->spec->time == time) {
-                command->spec->run(*command, context);
+            if (command->kind->time == time) {
+                command->kind->run(*command, context);
             }
         }
     };
