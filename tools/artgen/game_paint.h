@@ -13,15 +13,7 @@
 namespace artgen::game {
 
 // The shared palette of the game.
-inline const Rgba kNightTop = Hex(0x141833);
-inline const Rgba kNightBottom = Hex(0x2A2F5E);
-inline const Rgba kHoney = Hex(0xF6B921);
-inline const Rgba kHoneyLight = Hex(0xFFE38A);
-inline const Rgba kHoneyDark = Hex(0xB9770E);
-inline const Rgba kCream = Hex(0xFFF6DC);
-inline const Rgba kBrown = Hex(0x5A3A12);
-inline const Rgba kTeal = Hex(0x39C6B5);
-inline const Rgba kRose = Hex(0xF0597A);
+using namespace artgen::palette;
 
 // A small fixed-seed generator for scattered details, the same on every run.
 struct Noise {

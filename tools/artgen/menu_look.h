@@ -14,15 +14,7 @@ namespace artgen {
 
 // The palette of the whole front end.
 namespace menu_colors {
-inline const Rgba kNightTop = Hex(0x141833);
-inline const Rgba kNightBottom = Hex(0x2A2F5E);
-inline const Rgba kHoney = Hex(0xF6B921);
-inline const Rgba kHoneyLight = Hex(0xFFE38A);
-inline const Rgba kHoneyDark = Hex(0xB9770E);
-inline const Rgba kCream = Hex(0xFFF6DC);
-inline const Rgba kBrown = Hex(0x5A3A12);
-inline const Rgba kTeal = Hex(0x39C6B5);
-inline const Rgba kRose = Hex(0xF0597A);
+using namespace artgen::palette;
 }  // namespace menu_colors
 
 // A small fixed-seed generator so scattered decorations come out the same

@@ -14,8 +14,21 @@ struct Rgba {
 // 0xRRGGBB with an alpha of 1.
 Rgba Hex(unsigned rgb, double alpha = 1.0);
 Rgba Mix(const Rgba& a, const Rgba& b, double t);  // t 0 gives a, 1 gives b
-Rgba Lighter(const Rgba& c, double amount);         // towards white
-Rgba Darker(const Rgba& c, double amount);          // towards black
+Rgba Lighter(const Rgba& c, double amount);        // towards white
+Rgba Darker(const Rgba& c, double amount);         // towards black
+
+// The palette every texture of the game shares.
+namespace palette {
+inline const Rgba kNightTop = Hex(0x141833);
+inline const Rgba kNightBottom = Hex(0x2A2F5E);
+inline const Rgba kHoney = Hex(0xF6B921);
+inline const Rgba kHoneyLight = Hex(0xFFE38A);
+inline const Rgba kHoneyDark = Hex(0xB9770E);
+inline const Rgba kCream = Hex(0xFFF6DC);
+inline const Rgba kBrown = Hex(0x5A3A12);
+inline const Rgba kTeal = Hex(0x39C6B5);
+inline const Rgba kRose = Hex(0xF0597A);
+}  // namespace palette
 
 // An ARGB32 image being drawn.
 class Canvas {
