@@ -1,6 +1,7 @@
 // Resource files: the game folder, the attached packs, and reading a named
 // resource from the first place that has it.
 #include "engine/engine_impl.h"
+#include "engine/game_folder.h"
 
 #include <SDL.h>
 
@@ -65,7 +66,7 @@ bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out) {
 
 std::string EngineImpl::GameFolder() const {
     if (gameDir.empty()) {
-        return WithoutTrailingSlash(ExecutableFolder());
+        return WithoutTrailingSlash(FindGameFolder(WithoutTrailingSlash(ExecutableFolder())));
     }
     std::error_code ec;
     const fs::path absolute = fs::absolute(gameDir, ec);
