@@ -1,4 +1,5 @@
 // The logo shown on black at start-up, and the window icon.
+#include "artgen/artgen.h"
 #include "artgen/menu_layout.h"
 #include "artgen/menu_look.h"
 #include "artgen/menu_screens.h"
@@ -26,12 +27,16 @@ void DrawLogoScreen(const std::string& dir) {
         HoneyCell(cr, cx + half + 20, 388, 8);
         canvas.Save(dir, "logo_main");
     }
-    {
-        // The window icon: the emblem alone, filling the square.
-        Canvas canvas(64, 64);
-        Emblem(canvas.cr(), 35.5, 29.5, 21.5, false);
-        canvas.Save(dir, "icon");
-    }
+    DrawAppIcon(dir, "icon", 64);
+}
+
+void DrawAppIcon(const std::string& dir, const std::string& name, int size) {
+    // The emblem alone, filling the square; drawn on a 64-unit grid and
+    // scaled, so every size is the same picture.
+    Canvas canvas(size, size);
+    cairo_scale(canvas.cr(), size / 64.0, size / 64.0);
+    Emblem(canvas.cr(), 35.5, 29.5, 21.5, false);
+    canvas.Save(dir, name);
 }
 
 }  // namespace artgen
