@@ -4,6 +4,9 @@
 #include "engine/hge.h"
 #include "engine/window/keymap.h"
 
+#include <algorithm>
+#include <cstdlib>
+
 namespace {
 
 // A longer frame (a stall, a dragged window) counts as this long, so the
@@ -72,6 +75,9 @@ bool WindowBackend::Open(const BackendConfig& config, std::string& error) {
     }
     firstFrame_ = true;
     fastFrames_ = 0;
+    const char* limit = std::getenv("BUBBLEHIVE_FRAMES");
+    frameLimit_ = limit != nullptr ? std::max(0, std::atoi(limit)) : 0;
+    framesShown_ = 0;
     return true;
 }
 
@@ -196,6 +202,10 @@ float WindowBackend::NextFrameDelta() {
 
 void WindowBackend::Present() {
     SDL_RenderPresent(renderer_);
+}
+
+bool WindowBackend::EndFrame() {
+    return frameLimit_ == 0 || ++framesShown_ < frameLimit_;
 }
 
 std::uint64_t WindowBackend::ClockMillis() {

@@ -18,6 +18,10 @@ public:
     void PumpEvents(HGE& engine) override;
     float NextFrameDelta() override;
     void Present() override;
+    // Ends the loop once BUBBLEHIVE_FRAMES frames (a positive number in the
+    // environment at Open) have been presented; the benchmarks time the
+    // start-up with BUBBLEHIVE_FRAMES=1.
+    bool EndFrame() override;
 
     std::uint64_t ClockMillis() override;
     void SetClipboardText(const std::string& utf8) override;
@@ -39,4 +43,7 @@ private:
     bool firstFrame_ = true;
     Uint64 lastFrame_ = 0;
     Uint64 deadline_ = 0;
+
+    int frameLimit_ = 0;  // 0: no limit
+    int framesShown_ = 0;
 };
