@@ -152,6 +152,10 @@ public:
     void Random_Seed(int seed = 0);
     int Random_Int(int min, int max);
     float Random_Float(float min, float max);
+    // The generator's whole state, so that trial runs (the autoplay's shot
+    // simulation) can put it back and leave the game's stream untouched.
+    std::uint64_t Random_GetState() const;
+    void Random_SetState(std::uint64_t state);
 
     // Input
     void Input_GetMousePos(float* x, float* y) const;

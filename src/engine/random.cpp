@@ -29,3 +29,11 @@ float HGE::Random_Float(float min, float max) {
     const float unit = static_cast<float>(impl_->random.Next() >> 8) * (1.0f / 16777216.0f);
     return min + unit * (max - min);
 }
+
+std::uint64_t HGE::Random_GetState() const {
+    return impl_->random.state;
+}
+
+void HGE::Random_SetState(std::uint64_t state) {
+    impl_->random.state = state;
+}

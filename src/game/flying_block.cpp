@@ -1,5 +1,6 @@
 #include "game/flying_block.h"
 
+#include "board/collision.h"
 #include "game/game.h"
 
 void UpdateFlyingBlock(Game& game, float dt) {
@@ -31,6 +32,13 @@ void UpdateFlyingBlock(Game& game, float dt) {
     if (flying.x >= right) {
         flying.x = right;
         flying.vx = -flying.vx;
+    }
+}
+
+void AdvanceShot(Game& game, float dt) {
+    UpdateFlyingBlock(game, dt);
+    if (game.flying.inFlight) {
+        CheckCollision(game);
     }
 }
 

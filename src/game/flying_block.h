@@ -21,5 +21,9 @@ struct FlyingBlock {
 // Its animation, the speed-mode countdown, and while in flight its movement
 // with the bounces off the side walls. The board's collision test stops it.
 void UpdateFlyingBlock(Game& game, float dt);
+// The shot's part of a playing frame: UpdateFlyingBlock, then the board's
+// collision test while the block still flies. The shot simulation runs the
+// same steps.
+void AdvanceShot(Game& game, float dt);
 // Draws it while it flies.
 void RenderFlyingBlock(Game& game);

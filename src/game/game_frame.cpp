@@ -3,7 +3,6 @@
 #include "app/app.h"
 #include "board/advance.h"
 #include "board/board.h"
-#include "board/collision.h"
 #include "board/effects.h"
 #include "engine/hge.h"
 #include "game/aim_line.h"
@@ -54,10 +53,7 @@ bool ResumeFromPause(Game& game) {
 
 void PlayFrame(Game& game, float dt) {
     UpdateShooter(game, dt);
-    UpdateFlyingBlock(game, dt);
-    if (game.flying.inFlight) {
-        CheckCollision(game);
-    }
+    AdvanceShot(game, dt);
     UpdateAimLine(game, dt);
     UpdateBoard(game.board, game.blocks, game.effects, dt);
     UpdateBoardTimer(game, dt);

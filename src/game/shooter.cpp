@@ -34,8 +34,7 @@ void AdvanceColours(Game& game) {
 // the shot is an armed bomb, which leaves both blocks as they are.
 void Fire(Game& game) {
     Shooter& shooter = game.shooter;
-    FireBlock(game, shooter.current, static_cast<float>(shooter.x), static_cast<float>(shooter.y),
-              shooter.angle);
+    LaunchCurrentBlock(game);
     PlayShootSound(game);
     shooter.shotTimer = 0.0f;
     if (game.props.bombShots <= 0) {
@@ -115,16 +114,9 @@ void UpdateShooter(Game& game, float dt) {
     HGE& hge = *game.hge;
     shooter.shotTimer += dt;
 
-    // One radian per second; both keys together cancel out.
-    if (hge.Input_GetKeyState(HGEK_LEFT)) {
-        shooter.angle -= hge.Timer_GetDelta();
-    }
-    if (hge.Input_GetKeyState(HGEK_RIGHT)) {
-        shooter.angle += hge.Timer_GetDelta();
-    }
-    if (std::fabs(shooter.angle) > shooter.aimLimit) {
-        shooter.angle = shooter.angle > 0.0f ? shooter.aimLimit : -shooter.aimLimit;
-    }
+    shooter.angle =
+        TurnAim(shooter.angle, hge.Input_GetKeyState(HGEK_LEFT), hge.Input_GetKeyState(HGEK_RIGHT),
+                hge.Timer_GetDelta(), shooter.aimLimit);
 
     // Space fires once per press, and only when nothing is in flight; a press
     // held through a flight fires as soon as the block has landed.
@@ -143,6 +135,25 @@ void UpdateShooter(Game& game, float dt) {
     if (shooter.limitTime <= shooter.shotTimer && !game.flying.inFlight) {
         Fire(game);
     }
+}
+
+float TurnAim(float angle, bool left, bool right, float delta, float limit) {
+    if (left) {
+        angle -= delta;
+    }
+    if (right) {
+        angle += delta;
+    }
+    if (std::fabs(angle) > limit) {
+        angle = angle > 0.0f ? limit : -limit;
+    }
+    return angle;
+}
+
+void LaunchCurrentBlock(Game& game) {
+    const Shooter& shooter = game.shooter;
+    FireBlock(game, shooter.current, static_cast<float>(shooter.x), static_cast<float>(shooter.y),
+              shooter.angle);
 }
 
 void FireBlock(Game& game, int colour, float x, float y, float angle) {

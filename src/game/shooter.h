@@ -52,6 +52,12 @@ int PickColour(const Shooter& shooter, HGE& hge);
 
 // Turning, firing by Space or by the shot timer, the launcher animation.
 void UpdateShooter(Game& game, float dt);
+// One frame of turning: Left and Right each move the aim by the frame's delta
+// (one radian a second, both together cancel out), then it is held within
+// ±limit. The autoplay steps it ahead to find the angles it can reach.
+float TurnAim(float angle, bool left, bool right, float delta, float limit);
+// Launches the current block from the pivot at the aim.
+void LaunchCurrentBlock(Game& game);
 // Launches the flying block from (x, y) at the angle, at the speed of the
 // current speed mode.
 void FireBlock(Game& game, int colour, float x, float y, float angle);
