@@ -1,7 +1,10 @@
 // bubblehive-replay: runs the game without a window, driven by a script of
 // input commands, and writes pictures and state dumps of chosen frames.
 //
-//   bubblehive-replay [--game-dir DIR] [--save-dir DIR] [--fps N] [--frames N] SCRIPT
+//   bubblehive-replay [--game-dir DIR] [--save-dir DIR] [--fps N] [--frames N]
+//                     [--seconds S] [--autoplay] SCRIPT
+//
+// With --autoplay the game plays by itself and SCRIPT may be left out.
 #include "replay_script.h"
 #include "runner.h"
 
@@ -15,11 +18,18 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: bubblehive-replay [--game-dir DIR] [--save-dir DIR] [--fps N] [--frames N] SCRIPT\n";
+    "usage: bubblehive-replay [--game-dir DIR] [--save-dir DIR] [--fps N] [--frames N]\n"
+    "                         [--seconds S] [--autoplay] SCRIPT\n"
+    "       (SCRIPT is optional with --autoplay)\n";
 
 bool ParsePositive(std::string_view text, int& value) {
     auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
     return ec == std::errc() && ptr == text.data() + text.size() && value >= 1;
+}
+
+bool ParseSeconds(std::string_view text, double& value) {
+    auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return ec == std::errc() && ptr == text.data() + text.size() && value > 0.0 && value < 1e9;
 }
 
 int Usage(const std::string& message) {
@@ -50,6 +60,15 @@ int main(int argc, char** argv) {
             }
             ++i;
             (arg == "--fps" ? options.fps : options.frames) = value;
+        } else if (arg == "--seconds") {
+            double value = 0.0;
+            if (!hasValue || !ParseSeconds(argv[i + 1], value)) {
+                return Usage("--seconds needs a number of seconds above 0");
+            }
+            ++i;
+            options.seconds = value;
+        } else if (arg == "--autoplay") {
+            options.autoplay = true;
         } else if (arg.starts_with("-") && arg != "-") {
             return Usage("unknown option " + std::string(arg));
         } else if (!scriptPath.empty()) {
@@ -58,17 +77,23 @@ int main(int argc, char** argv) {
             scriptPath = arg;
         }
     }
-    if (scriptPath.empty()) {
+    if (scriptPath.empty() && !options.autoplay) {
         return Usage("no script given");
     }
 
-    std::vector<std::string> errors;
-    const ReplayScript script = LoadReplayScript(scriptPath, errors);
-    if (!errors.empty()) {
-        for (const std::string& error : errors) {
-            std::fprintf(stderr, "%s\n", error.c_str());
+    ReplayScript script;
+    if (!scriptPath.empty()) {
+        std::vector<std::string> errors;
+        script = LoadReplayScript(scriptPath, errors);
+        if (!errors.empty()) {
+            for (const std::string& error : errors) {
+                std::fprintf(stderr, "%s\n", error.c_str());
+            }
+            return 2;
         }
-        return 2;
+    }
+    if (options.autoplay && !options.frames && !options.seconds && script.LastFrame() == 0) {
+        return Usage("--autoplay needs --frames, --seconds or a script that names frames");
     }
     return RunReplay(script, options);
 }

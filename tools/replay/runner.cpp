@@ -2,13 +2,17 @@
 
 #include "app/app.h"
 #include "app/run_game.h"
+#include "autoplay.h"
 #include "commands.h"
 #include "engine/hge.h"
 #include "engine/offscreen/offscreen_backend.h"
 
 #include <algorithm>
+#include <chrono>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -50,7 +54,17 @@ int RunReplay(const ReplayScript& script, const ReplayOptions& options) {
     for (const ReplayCommand& command : script.commands) {
         byFrame[command.frame].push_back(&command);
     }
-    const int lastFrame = std::max(1, options.frames.value_or(script.LastFrame()));
+    // A timed run goes on until its time is up, unless a frame count ends it
+    // first.
+    const int scriptEnd = options.seconds ? INT_MAX : script.LastFrame();
+    const int lastFrame = std::max(1, options.frames.value_or(scriptEnd));
+
+    Autoplay autoplay;
+    for (const ReplayCommand& command : script.commands) {
+        if (std::strcmp(command.kind->name, "start") == 0) {
+            autoplay.startsGame = false;  // the script starts its own game
+        }
+    }
 
     std::optional<TemporaryFolder> temporary;
     std::string saveDir = options.saveDir;
@@ -86,11 +100,26 @@ int RunReplay(const ReplayScript& script, const ReplayOptions& options) {
             }
         }
     };
-    offscreen.SetBeforeFrame([&](HGE&, int frame) { runAt(frame, CommandTime::BeforeFrame); });
+    using Clock = std::chrono::steady_clock;
+    Clock::time_point started;
+    double seconds = 0.0;  // from the start of frame 1 to the end of the last frame
+    offscreen.SetBeforeFrame([&](HGE&, int frame) {
+        if (frame == 1) {
+            started = Clock::now();
+        }
+        runAt(frame, CommandTime::BeforeFrame);
+        if (options.autoplay) {
+            AutoplayBeforeFrame(autoplay, context);
+        }
+    });
     offscreen.SetAfterFrame([&](int frame) {
         framesRun = frame;
         runAt(frame, CommandTime::AfterFrame);
-        return frame < lastFrame;
+        if (options.autoplay) {
+            AutoplayAfterFrame(autoplay, context);
+        }
+        seconds = std::chrono::duration<double>(Clock::now() - started).count();
+        return frame < lastFrame && (!options.seconds || seconds < *options.seconds);
     });
 
     LaunchOptions launch;
@@ -105,6 +134,10 @@ int RunReplay(const ReplayScript& script, const ReplayOptions& options) {
     if (framesRun == 0) {
         std::fprintf(stderr, "bubblehive-replay: the game did not start\n");
         return 1;
+    }
+    if (options.autoplay) {
+        std::printf("%s\n", AutoplaySummary(autoplay, seconds).c_str());
+        std::fflush(stdout);
     }
     // A failed save after the loop fails the run, as it fails the game.
     return context.failed || gameStatus != 0 ? 1 : 0;
