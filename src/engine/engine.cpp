@@ -80,6 +80,9 @@ bool HGE::System_Initiate() {
     e.initiated = true;
     // Textures made before there was a renderer get their SDL textures now.
     for (TextureEntry& entry : e.textures.entries) {
+        if (entry.inUse && entry.pixels.empty() && !ReloadTexturePixels(*this, entry)) {
+            continue;
+        }
         if (entry.inUse && !e.CreateSdlTexture(entry)) {
             std::fprintf(stderr, "System_Initiate: cannot create a texture: %s\n", SDL_GetError());
         }

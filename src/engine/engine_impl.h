@@ -16,6 +16,10 @@
 #include <string>
 #include <vector>
 
+// Reads a loaded texture's pixels from its source file again; false with a
+// message on stderr when that fails.
+bool ReloadTexturePixels(HGE& hge, TextureEntry& entry);
+
 class EngineImpl {
 public:
     // States set with System_SetState*.
