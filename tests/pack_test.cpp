@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <utility>
 
 namespace {
 
@@ -30,6 +31,10 @@ std::vector<std::uint8_t> NoiseBytes(std::size_t count) {
     return out;
 }
 
+// A WinZip AES-256 entry adds a 16-byte salt, a 2-byte password verifier
+// and a 10-byte HMAC to its data.
+constexpr zip_uint64_t kAesOverhead = 16 + 2 + 10;
+
 std::vector<char> ReadFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return std::vector<char>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
@@ -42,8 +47,9 @@ void WriteFile(const std::string& path, const std::vector<char>& bytes) {
 
 const std::vector<PackEntry> kEntries = {
     {"tex/b.png", Bytes("second entry")},
-    {"a.txt", Bytes("first entry")},
+    {"a.txt", Bytes("first entry, long enough that deflating it pays, first entry")},
     {"res/empty.pak", {}},
+    {"sound/c.ogg", Bytes("stored as it stands"), true},
     {"tex/noise.bin", NoiseBytes(8192)},
 };
 
@@ -67,8 +73,8 @@ TEST(PackTest, RoundTripWithThePassword) {
     EXPECT_FALSE(pack->Contains("TEX/B.PNG"));
 }
 
-// Sorted names, AES-256 on every entry and one fixed time make two builds of
-// the same files differ only in their salts.
+// Sorted names, AES-256 on every entry (stored or deflated) and one fixed
+// time make two builds of the same files differ only in their salts.
 TEST(PackTest, EntriesAreSortedEncryptedAndTimeless) {
     TempFolder dir;
     std::string error;
@@ -77,14 +83,21 @@ TEST(PackTest, EntriesAreSortedEncryptedAndTimeless) {
     int code = 0;
     zip_t* archive = zip_open((dir / "image.dat").c_str(), ZIP_RDONLY, &code);
     ASSERT_NE(archive, nullptr);
-    ASSERT_EQ(zip_get_num_entries(archive, 0), 4);
-    const char* expected[] = {"a.txt", "res/empty.pak", "tex/b.png", "tex/noise.bin"};
+    ASSERT_EQ(zip_get_num_entries(archive, 0), 5);
+    const char* expected[] = {"a.txt", "res/empty.pak", "sound/c.ogg", "tex/b.png",
+                              "tex/noise.bin"};
     std::time_t firstTime = 0;
-    for (zip_uint64_t i = 0; i < 4; ++i) {
+    for (zip_uint64_t i = 0; i < 5; ++i) {
         zip_stat_t stat;
         ASSERT_EQ(zip_stat_index(archive, i, 0, &stat), 0);
         EXPECT_STREQ(stat.name, expected[i]);
         EXPECT_EQ(stat.encryption_method, ZIP_EM_AES_256) << stat.name;
+        if (std::string(stat.name) == "sound/c.ogg") {
+            EXPECT_EQ(stat.comp_method, ZIP_CM_STORE) << stat.name;
+            EXPECT_EQ(stat.comp_size, stat.size + kAesOverhead) << stat.name;
+        } else if (std::string(stat.name) == "a.txt") {
+            EXPECT_EQ(stat.comp_method, ZIP_CM_DEFLATE) << stat.name;
+        }
         if (i == 0) {
             firstTime = stat.mtime;
         }
@@ -169,7 +182,7 @@ TEST(PackTest, DamagedEntryFailsCleanly) {
     EXPECT_FALSE(pack->Read("tex/noise.bin", data));
     EXPECT_EQ(data, std::vector<std::uint8_t>{7});
     EXPECT_TRUE(pack->Read("a.txt", data));
-    EXPECT_EQ(data, Bytes("first entry"));
+    EXPECT_EQ(data, kEntries[1].data);
 }
 
 // A flipped byte anywhere (headers, salts, data, directory) gives either a
@@ -178,8 +191,9 @@ TEST(PackTest, AnyFlippedByteIsSurvived) {
     TempFolder dir;
     std::string path = dir / "image.dat";
     std::string error;
-    const std::vector<PackEntry> small = {{"a.txt", Bytes("first entry")},
-                                          {"tex/b.png", Bytes("second entry, a little longer")}};
+    const std::vector<PackEntry> small = {
+        {"a.txt", Bytes("first entry")},
+        {"tex/b.png", Bytes("second entry, a little longer, stored"), true}};
     ASSERT_TRUE(WritePack(path, "secret", small, error)) << error;
     const std::vector<char> original = ReadFile(path);
     for (std::size_t at = 0; at < original.size(); ++at) {
@@ -222,7 +236,10 @@ protected:
 
 TEST_F(PackerTest, PacksFoldersUnderTheRootWithTheGamePassword) {
     dir.Write("art/tex/b.png", "bee");
-    dir.Write("art/tex/sub/a.txt", "ay");
+    // Long enough that deflating it pays; libzip stores what it cannot shrink.
+    const std::string ay(200, 'a');
+    dir.Write("art/tex/sub/a.txt", ay);
+    dir.Write("art/tex/d.OGG", "dee");
     dir.Write("art/other/c.txt", "sea");
     dir.Write("art/top.txt", "top");
     ASSERT_EQ(
@@ -236,9 +253,26 @@ TEST_F(PackerTest, PacksFoldersUnderTheRootWithTheGamePassword) {
     ASSERT_TRUE(pack->Read("tex/b.png", data));
     EXPECT_EQ(data, Bytes("bee"));
     ASSERT_TRUE(pack->Read("tex/sub/a.txt", data));
-    EXPECT_EQ(data, Bytes("ay"));
+    EXPECT_EQ(data, Bytes(ay));
+    ASSERT_TRUE(pack->Read("tex/d.OGG", data));
+    EXPECT_EQ(data, Bytes("dee"));
     ASSERT_TRUE(pack->Read("top.txt", data));
     EXPECT_FALSE(pack->Contains("other/c.txt"));
+    pack.reset();
+
+    // PNG and OGG entries are stored as they stand, the rest deflated.
+    int code = 0;
+    zip_t* archive = zip_open((dir / "image.dat").c_str(), ZIP_RDONLY, &code);
+    ASSERT_NE(archive, nullptr);
+    for (const auto& [name, method] :
+         {std::pair{"tex/b.png", ZIP_CM_STORE}, std::pair{"tex/d.OGG", ZIP_CM_STORE},
+          std::pair{"tex/sub/a.txt", ZIP_CM_DEFLATE}}) {
+        zip_stat_t stat;
+        ASSERT_EQ(zip_stat(archive, name, 0, &stat), 0) << name;
+        EXPECT_EQ(stat.comp_method, method) << name;
+        EXPECT_EQ(stat.encryption_method, ZIP_EM_AES_256) << name;
+    }
+    zip_discard(archive);
 
     ASSERT_EQ(Run("--password hush --output " + (dir / "hush.dat") + " --root " + (dir / "art") +
                   " other"),

@@ -181,10 +181,13 @@ bool WritePack(const std::string& path, const std::string& password,
                 zip_source_free(source);
             }
         }
-        bool ok = index >= 0 &&
-                  zip_file_set_encryption(archive, static_cast<zip_uint64_t>(index), ZIP_EM_AES_256,
-                                          password.c_str()) == 0 &&
-                  zip_file_set_mtime(archive, static_cast<zip_uint64_t>(index), kEntryTime, 0) == 0;
+        bool ok =
+            index >= 0 &&
+            (!entry->stored || zip_set_file_compression(archive, static_cast<zip_uint64_t>(index),
+                                                        ZIP_CM_STORE, 0) == 0) &&
+            zip_file_set_encryption(archive, static_cast<zip_uint64_t>(index), ZIP_EM_AES_256,
+                                    password.c_str()) == 0 &&
+            zip_file_set_mtime(archive, static_cast<zip_uint64_t>(index), kEntryTime, 0) == 0;
         if (!ok) {
             error = path + ": cannot add " + entry->name + " (" + zip_strerror(archive) + ")";
             zip_discard(archive);

@@ -21,11 +21,13 @@ public:
     virtual bool Contains(const std::string& name) const = 0;
 };
 
-// Writes an archive of the given entries, each encrypted with AES-256. Used
-// by the packer and by tests that need a pack.
+// Writes an archive of the given entries, each encrypted with AES-256 and
+// deflated unless it is stored as it stands. Used by the packer and by tests
+// that need a pack.
 struct PackEntry {
     std::string name;
     std::vector<std::uint8_t> data;
+    bool stored = false;  // already compressed (PNG, OGG): deflating again gains nothing
 };
 bool WritePack(const std::string& path, const std::string& password,
                const std::vector<PackEntry>& entries, std::string& error);

@@ -1,9 +1,10 @@
 // bubblehive-pack: writes the resource pack image.dat from files under a
 // root folder, each entry named by its path below the root and encrypted
-// with AES-256.
+// with AES-256. PNG and OGG files are stored as they stand, the rest deflated.
 #include "app/pack_password.h"
 #include "engine/pack.h"
 
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -23,6 +24,7 @@ const char* const kUsage =
     "usage: bubblehive-pack --output FILE [--password P] --root DIR PATH...\n"
     "Packs each PATH (a file, or a folder taken recursively), given relative to DIR,\n"
     "into FILE. Entries are named by their path below DIR with '/' separators.\n"
+    "PNG and OGG files are stored without a second compression, the rest deflated.\n"
     "The password defaults to the game's own.\n";
 
 struct Options {
@@ -103,6 +105,16 @@ bool ReadWholeFile(const fs::path& path, std::vector<std::uint8_t>& out) {
     return !in.bad();
 }
 
+// PNG and OGG data is compressed already: deflating it again only costs
+// time when the game reads it.
+bool IsCompressedFormat(const std::string& name) {
+    std::string extension = fs::path(name).extension().string();
+    for (char& c : extension) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    return extension == ".png" || extension == ".ogg";
+}
+
 // Every regular file under root/path, by entry name.
 bool CollectFiles(const fs::path& root, const std::string& path,
                   std::map<std::string, fs::path>& files, std::string& error) {
@@ -158,7 +170,7 @@ int main(int argc, char** argv) {
 
     std::vector<PackEntry> entries;
     for (const auto& [name, file] : files) {
-        PackEntry entry{name, {}};
+        PackEntry entry{name, {}, IsCompressedFormat(name)};
         if (!ReadWholeFile(file, entry.data)) {
             return Failure(file.string() + ": cannot read");
         }
