@@ -1,6 +1,7 @@
-// A loaded texture lets its CPU copy go once the renderer has the pixels:
-// locking reads the file again, a written texture keeps what was written,
-// and a restarted renderer still draws the picture.
+// A loaded PNG is decoded when first drawn or locked, and lets its CPU copy
+// go once the renderer has the pixels: locking reads the file again, a
+// written texture keeps what was written, a restarted renderer still draws
+// the picture, and a file found broken late draws as no texture.
 #include "engine/hge.h"
 #include "engine/offscreen/offscreen_backend.h"
 #include "temp_folder.h"
@@ -8,6 +9,8 @@
 #include <SDL_image.h>
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <memory>
 
 namespace {
@@ -106,9 +109,10 @@ TEST_F(TextureCopyTest, RestartedRendererReadsTheFileForALoadedTexture) {
     EXPECT_EQ(Drawn(tex), std::make_pair(kLeft, kRight));
 }
 
-TEST_F(TextureCopyTest, FileGoneAfterLoadMakesTheLockFailWithAMessage) {
+TEST_F(TextureCopyTest, FileGoneAfterTheFirstDrawMakesTheLockFailWithAMessage) {
     const HTEXTURE tex = hge->Texture_Load("tex/two.png");
     ASSERT_NE(tex, 0u);
+    EXPECT_EQ(Drawn(tex), std::make_pair(kLeft, kRight));
     std::filesystem::remove(game / "tex/two.png");
     testing::internal::CaptureStderr();
     EXPECT_EQ(hge->Texture_Lock(tex, true), nullptr);
@@ -116,6 +120,67 @@ TEST_F(TextureCopyTest, FileGoneAfterLoadMakesTheLockFailWithAMessage) {
     EXPECT_NE(err.find("tex/two.png"), std::string::npos) << err;
     // The renderer's copy still draws.
     EXPECT_EQ(Drawn(tex), std::make_pair(kLeft, kRight));
+}
+
+// The size comes from the header at the load; the file's bytes are kept, so
+// the first draw needs the file no more.
+TEST_F(TextureCopyTest, LoadKeepsTheBytesAndTheFirstDrawDecodesThem) {
+    const HTEXTURE tex = hge->Texture_Load("tex/two.png");
+    ASSERT_NE(tex, 0u);
+    EXPECT_EQ(hge->Texture_GetWidth(tex), 2);
+    EXPECT_EQ(hge->Texture_GetHeight(tex), 1);
+    std::filesystem::remove(game / "tex/two.png");
+    EXPECT_EQ(Drawn(tex), std::make_pair(kLeft, kRight));
+}
+
+// Locked before it was ever drawn, then drawn while still locked: the lock's
+// pixels stay valid.
+TEST_F(TextureCopyTest, FirstDrawWhileLockedKeepsTheLockedPixels) {
+    const HTEXTURE tex = hge->Texture_Load("tex/two.png");
+    ASSERT_NE(tex, 0u);
+    const DWORD* pixels = hge->Texture_Lock(tex, true);
+    ASSERT_NE(pixels, nullptr);
+    EXPECT_EQ(Drawn(tex), std::make_pair(kLeft, kRight));
+    EXPECT_EQ(pixels[0], kLeft);
+    EXPECT_EQ(pixels[1], kRight);
+    hge->Texture_Unlock(tex);
+    EXPECT_EQ(Drawn(tex), std::make_pair(kLeft, kRight));
+}
+
+// A PNG whose header is sound but whose pixels are missing loads, then says
+// so once when first needed and from then on is a texture that failed to
+// load: no size, no lock, drawn as no texture.
+TEST_F(TextureCopyTest, FileBrokenPastItsHeaderFailsOnceWhenFirstNeeded) {
+    std::ifstream in(game / "tex/two.png", std::ios::binary);
+    std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    // The signature and the IHDR chunk, nothing after.
+    game.Write("tex/cut.png", bytes.substr(0, 8 + 25));
+
+    for (bool drawFirst : {true, false}) {
+        SCOPED_TRACE(drawFirst ? "drawn first" : "locked first");
+        const HTEXTURE tex = hge->Texture_Load("tex/cut.png");
+        ASSERT_NE(tex, 0u);
+        EXPECT_EQ(hge->Texture_GetWidth(tex), 2);
+        testing::internal::CaptureStderr();
+        if (drawFirst) {
+            EXPECT_EQ(Drawn(tex), Drawn(0));
+        } else {
+            EXPECT_EQ(hge->Texture_Lock(tex, true), nullptr);
+        }
+        std::string err = testing::internal::GetCapturedStderr();
+        // libpng may add its own line; the engine's is one, naming the file.
+        EXPECT_NE(err.find("tex/cut.png: "), std::string::npos) << err;
+        EXPECT_EQ(err.find("tex/cut.png: "), err.rfind("tex/cut.png")) << err;
+
+        testing::internal::CaptureStderr();
+        EXPECT_EQ(Drawn(tex), Drawn(0));
+        EXPECT_EQ(hge->Texture_Lock(tex, true), nullptr);
+        EXPECT_EQ(Drawn(tex), Drawn(0));
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+        EXPECT_EQ(hge->Texture_GetWidth(tex), 0);
+        EXPECT_EQ(hge->Texture_GetHeight(tex), 0);
+        hge->Texture_Free(tex);
+    }
 }
 
 }  // namespace

@@ -78,12 +78,10 @@ bool HGE::System_Initiate() {
         return false;
     }
     e.initiated = true;
-    // Textures made before there was a renderer get their SDL textures now.
+    // Textures whose pixels are at hand get their SDL textures now; loaded
+    // ones whose copy has gone are decoded again when they are next drawn.
     for (TextureEntry& entry : e.textures.entries) {
-        if (entry.inUse && entry.pixels.empty() && !ReloadTexturePixels(*this, entry)) {
-            continue;
-        }
-        if (entry.inUse && !e.CreateSdlTexture(entry)) {
+        if (entry.inUse && !entry.pixels.empty() && !e.CreateSdlTexture(entry)) {
             std::fprintf(stderr, "System_Initiate: cannot create a texture: %s\n", SDL_GetError());
         }
     }

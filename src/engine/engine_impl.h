@@ -16,8 +16,9 @@
 #include <string>
 #include <vector>
 
-// Reads a loaded texture's pixels from its source file again; false with a
-// message on stderr when that fails.
+// Decodes a loaded texture's pixels from the bytes kept since its load, or
+// else from its source file read again; false with a message on stderr when
+// that fails.
 bool ReloadTexturePixels(HGE& hge, TextureEntry& entry);
 
 class EngineImpl {
@@ -49,9 +50,9 @@ public:
     std::vector<std::unique_ptr<Pack>> packs;
 
     SDL_Renderer* Renderer() const { return initiated && backend ? backend->Renderer() : nullptr; }
-    // The SDL texture of a handle, created and uploaded on demand; null for
-    // 0, an unknown handle, or before there is a renderer.
-    SDL_Texture* SdlTexture(HTEXTURE tex);
+    // The SDL texture of a handle, decoded, created and uploaded on demand;
+    // null for 0, an unknown handle, a broken file, or before there is a renderer.
+    SDL_Texture* SdlTexture(HGE& hge, HTEXTURE tex);
     // Makes entry's SDL texture if there is a renderer; false when SDL fails.
     bool CreateSdlTexture(TextureEntry& entry);
     void UploadPixels(TextureEntry& entry);

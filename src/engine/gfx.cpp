@@ -78,7 +78,7 @@ void HGE::Gfx_RenderQuad(const hgeQuad* quad) {
     }
     static const int kIndices[6] = {0, 1, 2, 0, 2, 3};
     const SDL_BlendMode blend = ToSdlBlend(quad->blend);
-    SDL_Texture* texture = impl_->SdlTexture(quad->tex);
+    SDL_Texture* texture = impl_->SdlTexture(*this, quad->tex);
     if (texture != nullptr) {
         SDL_SetTextureBlendMode(texture, blend);
     } else {
