@@ -38,6 +38,9 @@ public:
     const std::string& String() const { return text_; }
     size_t Size() const { return kind_ == Kind::Array ? items_.size() : members_.size(); }
     bool Has(const std::string& key) const { return members_.count(key) != 0; }
+    // Every item of an array, and every member of an object by key.
+    const std::vector<JsonValue>& Items() const { return items_; }
+    const std::map<std::string, JsonValue>& Members() const { return members_; }
 
     // A missing key or index gives null.
     const JsonValue& operator[](const std::string& key) const {
