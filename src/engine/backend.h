@@ -6,6 +6,7 @@
 #include <SDL.h>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 class HGE;
@@ -28,6 +29,9 @@ public:
     virtual bool Open(const BackendConfig& config, std::string& error) = 0;
     virtual void Close() = 0;
     virtual SDL_Renderer* Renderer() = 0;
+    // The filtering textures should be drawn with now; nothing: they keep
+    // the mode they were made with.
+    virtual std::optional<SDL_ScaleMode> TextureScaleMode() const { return std::nullopt; }
 
     // Called once per loop iteration before the frame function: delivers the
     // pending input events to the engine with HGE::DeliverEvent.

@@ -134,6 +134,7 @@ bool EngineImpl::CreateSdlTexture(TextureEntry& entry) {
         return false;
     }
     SDL_SetTextureBlendMode(entry.sdl, SDL_BLENDMODE_BLEND);
+    SDL_GetTextureScaleMode(entry.sdl, &entry.scaleMode);
     entry.dirty = true;
     UploadPixels(entry);
     return true;
@@ -173,6 +174,11 @@ SDL_Texture* EngineImpl::SdlTexture(HGE& hge, HTEXTURE tex) {
         }
     }
     UploadPixels(*entry);
+    const std::optional<SDL_ScaleMode> scaleMode = backend->TextureScaleMode();
+    if (scaleMode && *scaleMode != entry->scaleMode &&
+        SDL_SetTextureScaleMode(entry->sdl, *scaleMode) == 0) {
+        entry->scaleMode = *scaleMode;
+    }
     return entry->sdl;
 }
 

@@ -23,6 +23,7 @@ struct TextureEntry {
     std::string source;                 // the file it was loaded from; empty once written to
     bool broken = false;                // its file failed to decode late: drawn as no texture
     SDL_Texture* sdl = nullptr;
+    SDL_ScaleMode scaleMode = SDL_ScaleModeLinear;  // the filtering sdl was last given
     bool locked = false;
     bool lockedForWriting = false;
     bool dirty = false;  // pixels changed since the last upload

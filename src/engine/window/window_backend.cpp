@@ -57,6 +57,9 @@ bool WindowBackend::Open(const BackendConfig& config, std::string& error) {
     // The picture keeps its size in logical pixels; a bigger window scales
     // it with the aspect kept, and mouse events arrive in logical pixels.
     SDL_RenderSetLogicalSize(renderer_, config.width, config.height);
+    logicalWidth_ = config.width;
+    logicalHeight_ = config.height;
+    UpdateScaleMode();
     SDL_ShowCursor(config.hideMouse ? SDL_DISABLE : SDL_ENABLE);
     SDL_StartTextInput();
 
@@ -152,12 +155,22 @@ void WindowBackend::PumpEvents(HGE& engine) {
                 } else if (ev.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) {
                     event.kind = InputEvent::Kind::FocusGained;
                     engine.DeliverEvent(event);
+                } else if (ev.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+                    UpdateScaleMode();
                 }
                 break;
             default:
                 break;
         }
     }
+}
+
+void WindowBackend::UpdateScaleMode() {
+    int width = 0;
+    int height = 0;
+    const bool unscaled = SDL_GetRendererOutputSize(renderer_, &width, &height) == 0 &&
+                          width == logicalWidth_ && height == logicalHeight_;
+    scaleMode_ = unscaled ? SDL_ScaleModeNearest : SDL_ScaleModeLinear;
 }
 
 float WindowBackend::NextFrameDelta() {

@@ -14,6 +14,10 @@ public:
     bool Open(const BackendConfig& config, std::string& error) override;
     void Close() override;
     SDL_Renderer* Renderer() override { return renderer_; }
+    // Nearest while the window shows the picture at exactly its logical
+    // size (filtering changes nothing there but costs a software GL driver
+    // dearly), linear once the window scales it.
+    std::optional<SDL_ScaleMode> TextureScaleMode() const override { return scaleMode_; }
 
     void PumpEvents(HGE& engine) override;
     float NextFrameDelta() override;
@@ -33,6 +37,9 @@ private:
     SDL_Window* window_ = nullptr;
     SDL_Renderer* renderer_ = nullptr;
     bool videoStarted_ = false;
+    int logicalWidth_ = 0, logicalHeight_ = 0;
+    SDL_ScaleMode scaleMode_ = SDL_ScaleModeLinear;
+    void UpdateScaleMode();
 
     // Frame pacing. With a fixed rate, or without working vsync, the loop
     // sleeps to a deadline every sleepPeriod_ seconds.
