@@ -14,22 +14,18 @@ void BM_GameFrame(benchmark::State& state) {
         state.SkipWithError(session.Error().c_str());
         return;
     }
-    session.StartLevel(1);
-    session.LayBoard(FullBoardColour);
     Game& game = session.game();
     const float dt = session.FrameDelta();
-    session.Launch(kFlyingColour, 0.0f, 0.0f);
-    const float x = static_cast<float>(game.shooter.x);
-    const float y = HeightUnderFullBoard(game.board, game.flying.vy, dt);
+    const GameSession::Spot spot = session.StartFullBoardFlight();
 
     for (auto _ : state) {
         // The same stretch of flight every frame: it never reaches the board.
-        game.flying.x = x;
-        game.flying.y = y;
+        game.flying.x = spot.x;
+        game.flying.y = spot.y;
         GameFrame(session.app(), dt);
     }
 
-    if (!game.flying.inFlight || game.gameState != GameState::Playing) {
+    if (!session.StillInFlight()) {
         state.SkipWithError("the block landed or the level ended: the frames were not alike");
     }
 }

@@ -1,5 +1,7 @@
 #include "game_session.h"
 
+#include "bench_boards.h"
+
 #include "app/app_state.h"
 #include "app/callbacks.h"
 #include "app/config.h"
@@ -114,4 +116,13 @@ void GameSession::Launch(int colour, float x, float y) {
 
 void GameSession::RunOneLoopFrame() {
     hge_->System_Start();
+}
+
+GameSession::Spot GameSession::StartFullBoardFlight() {
+    StartLevel(1);
+    LayBoard(FullBoardColour);
+    Launch(kFlyingColour, 0.0f, 0.0f);
+    const Game& g = game();
+    return Spot{static_cast<float>(g.shooter.x),
+                HeightUnderFullBoard(g.board, g.flying.vy, FrameDelta())};
 }

@@ -39,6 +39,18 @@ public:
     // Fires a block of the colour from the shooter straight up and then
     // puts its centre at (x, y): the flight keeps its launch velocity.
     void Launch(int colour, float x, float y);
+    // Level 1 on the full board of bench_boards.h with a colour-7 block
+    // flying straight up just under it. Returns the centre the block is put
+    // back to before every frame, so that it never lands.
+    struct Spot {
+        float x = 0.0f;
+        float y = 0.0f;
+    };
+    Spot StartFullBoardFlight();
+    // True while that block still flies and the level goes on.
+    bool StillInFlight() {
+        return game().flying.inFlight && game().gameState == GameState::Playing;
+    }
     // Runs exactly one pass of the engine's frame loop: input, the frame
     // function, the render function drawn by the software renderer, present.
     void RunOneLoopFrame();

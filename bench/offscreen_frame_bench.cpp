@@ -14,20 +14,16 @@ void BM_OffscreenFrame(benchmark::State& state) {
         state.SkipWithError(session.Error().c_str());
         return;
     }
-    session.StartLevel(1);
-    session.LayBoard(FullBoardColour);
     Game& game = session.game();
-    session.Launch(kFlyingColour, 0.0f, 0.0f);
-    const float x = static_cast<float>(game.shooter.x);
-    const float y = HeightUnderFullBoard(game.board, game.flying.vy, session.FrameDelta());
+    const GameSession::Spot spot = session.StartFullBoardFlight();
 
     for (auto _ : state) {
-        game.flying.x = x;
-        game.flying.y = y;
+        game.flying.x = spot.x;
+        game.flying.y = spot.y;
         session.RunOneLoopFrame();
     }
 
-    if (!game.flying.inFlight || game.gameState != GameState::Playing) {
+    if (!session.StillInFlight()) {
         state.SkipWithError("the block landed or the level ended: the frames were not alike");
     }
     state.counters["width"] = session.app().config.width;
