@@ -23,8 +23,9 @@ public:
     float NextFrameDelta() override;
     void Present() override;
     // Ends the loop once BUBBLEHIVE_FRAMES frames (a positive number in the
-    // environment at Open) have been presented; the benchmarks time the
-    // start-up with BUBBLEHIVE_FRAMES=1.
+    // environment at Open) have been presented, and then also writes when the
+    // first one was shown to stderr; the benchmarks time the start-up with
+    // BUBBLEHIVE_FRAMES=1.
     bool EndFrame() override;
 
     std::uint64_t ClockMillis() override;
